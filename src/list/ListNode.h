@@ -1,0 +1,19 @@
+#pragma once
+
+#include "list/ListRecord.h"
+
+#include <span>
+
+namespace dk {
+
+// One record of the loaded tree. The record itself stays in the document's
+// data block (Record points into it); the node only links it into the tree.
+// Children is the node's ordered child list, in file order until a folder
+// listing puts its folders first; a node never changes parent.
+struct ListNode {
+    ListRecord* Record = nullptr;
+    ListNode* Parent = nullptr;
+    std::span<ListNode*> Children;
+};
+
+} // namespace dk

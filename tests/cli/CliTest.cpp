@@ -1,0 +1,75 @@
+#include "TestSupport.h"
+#include "cli/Commands.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace dk::cli {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs one dklist command in-process, as main() would.
+Outcome Dklist(int (*command)(CliSession&, const Arguments&), const Arguments& args) {
+    std::ostringstream out, err;
+    CliSession session;
+    session.Out = &out;
+    session.Err = &err;
+    currentLanguage = "eng";
+    BuildInterfaceTexts(session.Texts);
+    session.Codec = TextCodec::Create(DefaultEncoding);
+    const int status = command(session, args);
+    currentLanguage = "rus";
+    return {status, out.str(), err.str()};
+}
+
+class Cli : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    test::ScopedEnv tmpVar{"TMP", dir.Path().c_str()};
+    std::string list = dir / "home.dk";
+    void Make(const std::string& description) {
+        std::string error;
+        ASSERT_TRUE(test::Describe(description).WriteListFile(list, &error)) << error;
+    }
+};
+
+TEST_F(Cli, InfoPrintsHeaderRootAndCounts) {
+    Make("header \"Диск D\"\nroot \"D:\\Data\"\nD Фото\n  F a.jpg\nF b\nX odd\n");
+    const Outcome run = Dklist(RunInfo, {list});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "header: Диск D\nroot: D:\\Data\nfolders: 2\nfiles: 3\nrecords: 5\n");
+}
+
+TEST_F(Cli, SaveWritesTheListBackInPlace) {
+    Make("root \"C:\\\"\nF a comment=x\n");
+    const auto before = test::ReadBytes(list);
+    const Outcome run = Dklist(RunSave, {list});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Dklist(RunInfo, {list}).out,
+              "header: Dorvik list\nroot: \nfolders: 1\nfiles: 1\nrecords: 2\n");
+}
+
+TEST_F(Cli, AListThatCannotBeOpenedGivesTheWindowsMessageAndWritesNothing) {
+    test::WriteBytes(list, {'n', 'o', 't', ' ', 'z', 'i', 'p'});
+    for (auto command : {RunInfo, RunSave}) {
+        const Outcome run = Dklist(command, {list});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("Unpack file error - " + list, 0), 0u) << run.err;
+        EXPECT_EQ(test::ReadBytes(list), (std::vector<std::uint8_t>{'n', 'o', 't', ' ', 'z', 'i', 'p'}));
+    }
+    const Outcome missing = Dklist(RunInfo, {dir / "missing.dk"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1) << "nothing but the list itself";
+}
+
+} // namespace
+} // namespace dk::cli
