@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include "browse/ListFolder.h"
 #include "list/ListLoader.h"
 
 #include <ostream>
@@ -7,7 +8,6 @@
 namespace dk::cli {
 
 bool CliSession::Open(const std::string& listPath) {
-    ListPath = listPath;
     LoadResult loaded = LoadList(Container, listPath, nullptr);
     if (loaded.Error != LoadError::None) {
         *Err << LoadMessage(Texts, loaded.Error, listPath);
@@ -16,8 +16,46 @@ bool CliSession::Open(const std::string& listPath) {
         *Err << "\n";
         return false;
     }
-    Document = std::move(loaded.Document);
+    State.Document = std::move(loaded.Document);
+    State.ListPath = listPath;
+    State.ListChanged = false;
+    ListNode& root = *State.Root();
+    ListFolder(State.Shown, std::string(root.Record->Name()) + "*", root,
+               RootLocalPath(root.Record->Name()));
     return true;
+}
+
+std::vector<std::string> CliSession::PathComponents(std::string_view utf8Path) const {
+    std::vector<std::string> components;
+    std::string part;
+    for (const char c : utf8Path) {
+        if (c == '/' || c == '\\') {
+            if (!part.empty())
+                components.push_back(Bytes(part));
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty())
+        components.push_back(Bytes(part));
+    return components;
+}
+
+ListNode* CliSession::Resolve(std::string_view utf8Path) {
+    ListNode* node = State.Root();
+    for (const std::string& name : PathComponents(utf8Path)) {
+        ListNode* match = nullptr;
+        for (ListNode* child : node->Children)
+            if (child->Record->Name() == name) {
+                match = child;
+                break;
+            }
+        if (!match)
+            return nullptr;
+        node = match;
+    }
+    return node;
 }
 
 int CliSession::Fail(const std::string& message) const {

@@ -1,34 +1,39 @@
 #pragma once
 
 #include "app/LocaleTexts.h"
+#include "app/WindowState.h"
 #include "list/ListContainer.h"
-#include "list/ListDocument.h"
-#include "list/TextCodec.h"
 
 #include <iosfwd>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace dk::cli {
 
-// What every dklist command works on: one list, opened exactly as the window
-// opens it, and the code page its texts are in.
+// What every dklist command works on: the window's own state, with one list
+// opened exactly as the window opens it (ending with the root folder listed),
+// so the commands print and write what the window would.
 struct CliSession {
     localeTexts Texts;
-    std::unique_ptr<TextCodec> Codec;
+    WindowState State;
     ListContainer Container;
-    std::string ListPath;
-    std::unique_ptr<ListDocument> Document;
     std::ostream* Out = nullptr;
     std::ostream* Err = nullptr;
 
-    // Opens the list; on failure prints the window's message to Err and
-    // returns false.
+    // Opens the list and lists its root folder; on failure prints the
+    // window's message to Err and returns false.
     bool Open(const std::string& listPath);
 
     // Record bytes as UTF-8 for printing.
-    std::string Show(std::string_view bytes) const { return Codec->Decode(bytes); }
+    std::string Show(std::string_view bytes) const { return State.Codec->Decode(bytes); }
+    // A UTF-8 argument in the list's code page.
+    std::string Bytes(std::string_view utf8) const { return State.Codec->Encode(utf8); }
+
+    // A path below the root as typed (components separated by "/" or "\",
+    // UTF-8), as the components' Names in the list's code page.
+    std::vector<std::string> PathComponents(std::string_view utf8Path) const;
+    // The entry such a path names, or null.
+    ListNode* Resolve(std::string_view utf8Path);
 
     // Prints "dklist: " and the message to Err; returns the failing exit status.
     int Fail(const std::string& message) const;

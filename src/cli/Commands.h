@@ -8,5 +8,14 @@ namespace dk::cli {
 // and returns the exit status.
 int RunInfo(CliSession& session, const Arguments& args);
 int RunSave(CliSession& session, const Arguments& args);
+int RunLs(CliSession& session, const Arguments& args);
+int RunFind(CliSession& session, const Arguments& args);
+int RunMark(CliSession& session, const Arguments& args);
+int RunComment(CliSession& session, const Arguments& args);
+int RunExport(CliSession& session, const Arguments& args);
+
+// The texts of one row of the detail list, tab-separated: the caption, then
+// the five other column texts (nothing after ".."), as UTF-8.
+std::string RowLine(const CliSession& session, std::size_t row);
 
 } // namespace dk::cli

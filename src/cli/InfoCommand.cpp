@@ -9,7 +9,7 @@ int RunInfo(CliSession& session, const Arguments& args) {
         return session.Fail("usage: dklist info LIST");
     if (!session.Open(args[0]))
         return 1;
-    const ListDocument& document = *session.Document;
+    const ListDocument& document = *session.State.Document;
     std::size_t folders = 0;
     for (std::size_t i = 0; i < document.NodeCount(); ++i)
         folders += document.Node(i).Record->Kind() == KindFolder;

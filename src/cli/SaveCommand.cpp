@@ -9,10 +9,10 @@ int RunSave(CliSession& session, const Arguments& args) {
         return session.Fail("usage: dklist save LIST");
     if (!session.Open(args[0]))
         return 1;
-    const SaveResult saved = SaveList(*session.Document, session.ListPath, nullptr);
+    const SaveResult saved = SaveList(*session.State.Document, session.State.ListPath, nullptr);
     if (saved.Error != SaveError::None)
         return session.Fail(Text(session.Texts.MessageTexts, message::CreateFileError) + " - " +
-                            session.ListPath + " (" + saved.Detail + ")");
+                            session.State.ListPath + " (" + saved.Detail + ")");
     return 0;
 }
 

@@ -11,6 +11,13 @@ const char* const Usage = "usage: dklist [--encoding NAME] COMMAND ARGS...\n"
                           "commands:\n"
                           "  info LIST            header, root and counts of the list\n"
                           "  save LIST            open the list and save it back in place\n"
+                          "  ls LIST [FOLDER]     the rows of a folder listing\n"
+                          "  find LIST MASK       the rows of the result view of a search\n"
+                          "  mark LIST needed|notneeded|clear PATH...\n"
+                          "                       mark entries as the toolbar does, then save\n"
+                          "  comment LIST PATH TEXT\n"
+                          "                       comment an entry as the dialog does, then save\n"
+                          "  export LIST OUT      write the text export of the list\n"
                           "Texts print as UTF-8, decoded from Windows-1251 unless --encoding\n"
                           "names another code page.\n";
 
@@ -19,8 +26,8 @@ const char* const Usage = "usage: dklist [--encoding NAME] COMMAND ARGS...\n"
 int main(int argc, char** argv) {
     using namespace dk::cli;
     static const std::map<std::string, int (*)(CliSession&, const Arguments&)> commands = {
-        {"info", RunInfo},
-        {"save", RunSave},
+        {"info", RunInfo}, {"save", RunSave},       {"ls", RunLs},         {"find", RunFind},
+        {"mark", RunMark}, {"comment", RunComment}, {"export", RunExport},
     };
 
     CliSession session;
@@ -44,8 +51,8 @@ int main(int argc, char** argv) {
         }
     }
     std::string error;
-    session.Codec = dk::TextCodec::Create(encoding, &error);
-    if (!session.Codec)
+    session.State.Codec = dk::TextCodec::Create(encoding, &error);
+    if (!session.State.Codec)
         return session.Fail(error);
     if (args.empty() || !commands.count(args.front())) {
         std::cerr << Usage;

@@ -22,7 +22,7 @@ Outcome Dklist(int (*command)(CliSession&, const Arguments&), const Arguments& a
     session.Err = &err;
     currentLanguage = "eng";
     BuildInterfaceTexts(session.Texts);
-    session.Codec = TextCodec::Create(DefaultEncoding);
+    session.State.Codec = TextCodec::Create(DefaultEncoding);
     const int status = command(session, args);
     currentLanguage = "rus";
     return {status, out.str(), err.str()};

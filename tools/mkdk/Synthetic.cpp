@@ -102,7 +102,7 @@ bool WriteSynthetic(const SyntheticShape& shape, const TextCodec& codec, DataOut
         EncodeExtended(bytes, record.SizeBytes());
         record.SetCreated(Time(random));
         record.SetModified(Time(random));
-        record.SetAttributes(kind[id] == KindFolder ? 0x10 : (id % 97 == 0 ? 0xA0 : 0x20));
+        record.SetAttributes(kind[id] == KindFolder ? 0 : (id % 97 == 0 ? attr::Damaged | attr::Archive : attr::Archive));
         record.SetStrikeOut(id % 89 == 0 ? 1 : 0);
         if (id % 1000 == 999)
             record.SetComment("checked");
