@@ -121,7 +121,9 @@ void Navigation::OpenSelectedRow() {
     if (!state_.Shown.HasEntries)
         return;
     OpenListingRow(*row, *selected);
-    selected->SelectedImageIndex = treeimage::OpenFolder;
+    // The node selected now: the folder opened, or S when nothing moved.
+    if (FolderTreeNode* now = view_.SelectedTreeNode())
+        now->SelectedImageIndex = treeimage::OpenFolder;
 }
 
 void Navigation::OpenResultRow(std::size_t row) {

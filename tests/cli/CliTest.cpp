@@ -71,5 +71,26 @@ TEST_F(Cli, AListThatCannotBeOpenedGivesTheWindowsMessageAndWritesNothing) {
               1) << "nothing but the list itself";
 }
 
+TEST_F(Cli, LsPrintsTheRowsOfAFolderListing) {
+    Make(R"(root "C:\"
+F b.txt size=1536 attr=0x21 created="01.02.2003 04:05:06" comment="к отчёту"
+D "Отчёты"
+  D "2024 год"
+    F a.doc
+)");
+    Outcome root = Dklist(RunLs, {list});
+    EXPECT_EQ(root.status, 0) << root.err;
+    EXPECT_EQ(root.out, "Отчёты\t0\t----\t----\t----\t----\n"
+                        "b.txt\t2\t01.02.2003 04:05:06\t----\tRT\tк отчёту\n");
+    for (const char* path : {"Отчёты/2024 год", "Отчёты\\2024 год\\"}) {
+        const Outcome sub = Dklist(RunLs, {list, path});
+        EXPECT_EQ(sub.status, 0) << path;
+        EXPECT_EQ(sub.out, "..\na.doc\t0\t----\t----\t----\t----\n") << path;
+    }
+    const Outcome missing = Dklist(RunLs, {list, "отчёты"});
+    EXPECT_EQ(missing.status, 1) << "names match exactly";
+    EXPECT_EQ(missing.out, "");
+}
+
 } // namespace
 } // namespace dk::cli
