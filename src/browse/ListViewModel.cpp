@@ -1,0 +1,63 @@
+#include "browse/ListViewModel.h"
+
+#include "browse/ListingTexts.h"
+
+namespace dk {
+
+ListViewModel::ListViewModel(const ShownList& shown, QObject* parent)
+    : QAbstractTableModel(parent), shown_(shown) {}
+
+void ListViewModel::SetColumnCaptions(const QStringList& captions) {
+    captions_ = captions;
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+void ListViewModel::RowChanged(int row) {
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+QString ListViewModel::Decode(std::string_view bytes) const {
+    if (!codec_)
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return QString::fromStdString(codec_->Decode(bytes));
+}
+
+int ListViewModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(shown_.RowCount());
+}
+
+int ListViewModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ListViewModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    const int column = index.column();
+    if (role == Qt::DisplayRole) {
+        if (column == NameColumn)
+            return Decode(shown_.Caption(row));
+        const ListNode* entry = shown_.EntryAt(row);
+        return entry ? Decode(ColumnText(*entry->Record, column)) : QString();
+    }
+    if (role == Qt::TextAlignmentRole) {
+        switch (column) {
+        case NameColumn:
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+        case SizeColumn:
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        default:
+            return int(Qt::AlignCenter);
+        }
+    }
+    return {};
+}
+
+QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < captions_.size())
+        return captions_[section];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+} // namespace dk

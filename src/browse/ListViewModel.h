@@ -1,0 +1,44 @@
+#pragma once
+
+#include "browse/ShownList.h"
+#include "list/TextCodec.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+namespace dk {
+
+// The detail list as a Qt model over the shown rows: nothing per row is kept,
+// texts are decoded only for the rows being painted, so a folder of a million
+// entries lists at once.
+class ListViewModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ListViewModel(const ShownList& shown, QObject* parent = nullptr);
+
+    void SetCodec(const TextCodec* codec) { codec_ = codec; }
+    void SetColumnCaptions(const QStringList& captions);
+    // The rows were replaced wholesale.
+    void RowsReplaced() {
+        beginResetModel();
+        endResetModel();
+    }
+    // Repaints one row after its entry changed.
+    void RowChanged(int row);
+
+    QString Decode(std::string_view bytes) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+protected:
+    const ShownList& shown_;
+
+private:
+    const TextCodec* codec_ = nullptr;
+    QStringList captions_;
+};
+
+} // namespace dk
