@@ -1,6 +1,7 @@
 #include "app/Mainunit.h"
 
 #include "app/InterfaceTexts.h"
+#include "browse/FileIcons.h"
 #include "browse/FolderTreeModel.h"
 #include "browse/ListViewModel.h"
 #include "browse/ListingTexts.h"
@@ -88,6 +89,15 @@ TInfoFileForm::TInfoFileForm(const StartupOptions& options, UserPrompts* prompts
     // nor 200 pixels high or less.
     setMinimumSize(spbtAbout->x() + spbtAbout->width() + 15, 201);
     setAcceptDrops(true);
+    // The tables are filled again when the window is shown; a failure found
+    // before that must not be reported with empty texts.
+    BuildInterfaceTexts(Texts);
+    if (!FileIcons::InitShellIcons())
+        prompts_->Message(nullptr,
+                          QString::fromStdString(Text(Texts.MessageTexts, message::InitError)) +
+                              " shared-mime-info",
+                          QMessageBox::Critical,
+                          QString::fromStdString(Text(Texts.MessageTexts, message::Error)));
     CheckListArgument();
 }
 
@@ -158,10 +168,7 @@ void TInfoFileForm::CreateTree() {
     tvTreeOfFile->setObjectName("tvTreeOfFile");
     treeModel_ = new FolderTreeModel(State.Tree, this);
     treeModel_->SetCodec(State.Codec.get());
-    QStyle* style = QApplication::style();
-    treeModel_->SetImages({style->standardIcon(QStyle::SP_DriveHDIcon),
-                           style->standardIcon(QStyle::SP_DirClosedIcon),
-                           style->standardIcon(QStyle::SP_DirOpenIcon)});
+    treeModel_->SetImages(FileIcons::LoadTreeIcons());
     tvTreeOfFile->setModel(treeModel_);
     tvTreeOfFile->setHeaderHidden(true);
     tvTreeOfFile->setIndentation(19);
@@ -190,6 +197,7 @@ void TInfoFileForm::CreateList() {
     lvInfo->setObjectName("lvInfo");
     listModel_ = new ListViewModel(State.Shown, this);
     listModel_->SetCodec(State.Codec.get());
+    listModel_->SetIcons(&fileIcons_);
     lvInfo->setModel(listModel_);
     lvInfo->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvInfo->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -4,6 +4,7 @@
 #include "app/LocaleTexts.h"
 #include "app/UserPrompts.h"
 #include "app/WindowState.h"
+#include "browse/FileIcons.h"
 #include "browse/Navigation.h"
 #include "list/ListContainer.h"
 
@@ -135,6 +136,7 @@ private:
     QtUserPrompts qtPrompts_;
     UserPrompts* prompts_;
     ListContainer container_;
+    FileIcons fileIcons_;
     Navigation navigation_;
     FolderTreeModel* treeModel_ = nullptr;
     ListViewModel* listModel_ = nullptr;

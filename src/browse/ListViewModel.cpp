@@ -1,5 +1,6 @@
 #include "browse/ListViewModel.h"
 
+#include "browse/FileIcons.h"
 #include "browse/ListingTexts.h"
 
 namespace dk {
@@ -10,6 +11,32 @@ ListViewModel::ListViewModel(const ShownList& shown, QObject* parent)
 void ListViewModel::SetColumnCaptions(const QStringList& captions) {
     captions_ = captions;
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+void ListViewModel::RowsReplaced() {
+    beginResetModel();
+    rowIcons_.clear();
+    if (icons_)
+        icons_->Clear();
+    endResetModel();
+}
+
+QIcon ListViewModel::RowIconAt(std::size_t row) const {
+    const ListNode* entry = shown_.EntryAt(row);
+    if (!icons_ || !entry)
+        return {};
+    const auto cached = rowIcons_.constFind(row);
+    if (cached != rowIcons_.constEnd())
+        return *cached;
+    // Where the entry would lie on this disk: the listed folder's path and
+    // the Name, or in the result view the result's full path.
+    const std::string local = shown_.ResultPaths
+                                  ? std::string(shown_.ResultPath(row))
+                                  : shown_.LocalPath + std::string(entry->Record->Name());
+    const std::string localUtf8 = codec_ ? codec_->Decode(local) : local;
+    const QIcon icon = icons_->Icon(ChooseRowIcon(*entry->Record, localUtf8, *icons_));
+    rowIcons_.insert(row, icon);
+    return icon;
 }
 
 void ListViewModel::RowChanged(int row) {
@@ -41,6 +68,8 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const {
         const ListNode* entry = shown_.EntryAt(row);
         return entry ? Decode(ColumnText(*entry->Record, column)) : QString();
     }
+    if (role == Qt::DecorationRole && column == NameColumn)
+        return RowIconAt(row);
     if (role == Qt::TextAlignmentRole) {
         switch (column) {
         case NameColumn:

@@ -4,9 +4,13 @@
 #include "list/TextCodec.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QIcon>
 #include <QStringList>
 
 namespace dk {
+
+class FileIcons;
 
 // The detail list as a Qt model over the shown rows: nothing per row is kept,
 // texts are decoded only for the rows being painted, so a folder of a million
@@ -17,12 +21,11 @@ public:
     explicit ListViewModel(const ShownList& shown, QObject* parent = nullptr);
 
     void SetCodec(const TextCodec* codec) { codec_ = codec; }
+    // Where row icons come from; none when not set.
+    void SetIcons(FileIcons* icons) { icons_ = icons; }
     void SetColumnCaptions(const QStringList& captions);
     // The rows were replaced wholesale.
-    void RowsReplaced() {
-        beginResetModel();
-        endResetModel();
-    }
+    void RowsReplaced();
     // Repaints one row after its entry changed.
     void RowChanged(int row);
 
@@ -37,8 +40,13 @@ protected:
     const ShownList& shown_;
 
 private:
+    QIcon RowIconAt(std::size_t row) const;
+
     const TextCodec* codec_ = nullptr;
+    FileIcons* icons_ = nullptr;
     QStringList captions_;
+    // Icons of the rows painted so far, for this listing only.
+    mutable QHash<std::size_t, QIcon> rowIcons_;
 };
 
 } // namespace dk

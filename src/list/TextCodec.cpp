@@ -43,6 +43,15 @@ char32_t UpperCodePoint(char32_t c) {
 
 } // namespace
 
+std::string LowerUtf8(std::string_view utf8) {
+    static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+    std::string out;
+    for (const char32_t c : Utf8ToCodePoints(utf8))
+        AppendUtf8(out, unicode ? static_cast<char32_t>(towlower_l(static_cast<wint_t>(c), unicode))
+                                : ((c >= U'A' && c <= U'Z') ? c + 32 : c));
+    return out;
+}
+
 std::u32string Utf8ToCodePoints(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());

@@ -48,6 +48,9 @@ private:
     std::array<std::uint8_t, 256> upper_{};
 };
 
+// UTF-8 text in lower case, letters of every script.
+std::string LowerUtf8(std::string_view utf8);
+
 // UTF-8 helpers shared by the codec and the command line.
 std::u32string Utf8ToCodePoints(std::string_view utf8);
 void AppendUtf8(std::string& out, char32_t codePoint);
