@@ -108,6 +108,28 @@ TInfoFileForm::~TInfoFileForm() {
     FreeTree(State.Document);
 }
 
+void TInfoFileForm::Guarded(const std::function<void()>& command) {
+    // Commands report the failures they expect themselves; anything else
+    // (memory running out, say) ends the command with a word to the user
+    // instead of escaping into the event loop.
+    try {
+        command();
+    } catch (const std::exception& error) {
+        setEnabled(true);
+        prompts_->Message(this, QString::fromStdString(Text(Texts.MessageTexts, message::Error)) +
+                                    " - " + QString::fromLocal8Bit(error.what()),
+                          QMessageBox::Critical);
+    }
+}
+
+void TInfoFileForm::Wire(QToolButton* button, std::function<void()> command) {
+    connect(button, &QToolButton::clicked, this, [this, command] { Guarded(command); });
+}
+
+void TInfoFileForm::Wire(QAction* action, std::function<void()> command) {
+    connect(action, &QAction::triggered, this, [this, command] { Guarded(command); });
+}
+
 void TInfoFileForm::CreateToolbar() {
     Panel = new QWidget(this);
     Panel->setObjectName("Panel");
@@ -152,15 +174,15 @@ void TInfoFileForm::CreateToolbar() {
     spbtSaveText->setIcon(Glyph("document-export", QStyle::SP_FileIcon));
     spbtAbout->setIcon(Glyph("help-about", QStyle::SP_MessageBoxInformation));
 
-    connect(spbtOpen, &QToolButton::clicked, this, [this] { spbtOpenClick(spbtOpen); });
-    connect(spbtBack, &QToolButton::clicked, this, &TInfoFileForm::spbtBackClick);
-    connect(spbtForward, &QToolButton::clicked, this, &TInfoFileForm::spbtForwardClick);
-    connect(spbtUp, &QToolButton::clicked, this, &TInfoFileForm::spbtUpClick);
-    connect(spbtSearch, &QToolButton::clicked, this, &TInfoFileForm::spbtSearchClick);
-    connect(spbtSave, &QToolButton::clicked, this, [this] { spbtSaveClick(spbtSave); });
-    connect(spbtPrint, &QToolButton::clicked, this, &TInfoFileForm::mmPrintClick);
-    connect(spbtSaveText, &QToolButton::clicked, this, &TInfoFileForm::mmSaveTextClick);
-    connect(spbtAbout, &QToolButton::clicked, this, &TInfoFileForm::spbtAboutClick);
+    Wire(spbtOpen, [this] { spbtOpenClick(spbtOpen); });
+    Wire(spbtBack, [this] { spbtBackClick(); });
+    Wire(spbtForward, [this] { spbtForwardClick(); });
+    Wire(spbtUp, [this] { spbtUpClick(); });
+    Wire(spbtSearch, [this] { spbtSearchClick(); });
+    Wire(spbtSave, [this] { spbtSaveClick(spbtSave); });
+    Wire(spbtPrint, [this] { mmPrintClick(); });
+    Wire(spbtSaveText, [this] { mmSaveTextClick(); });
+    Wire(spbtAbout, [this] { spbtAboutClick(); });
 }
 
 void TInfoFileForm::CreateTree() {
@@ -249,11 +271,11 @@ void TInfoFileForm::CreateActions() {
     neededAction = makeAction("neededAction");
     notneededAction = makeAction("notneededAction");
     clearAction = makeAction("clearAction");
-    connect(helpAction, &QAction::triggered, this, &TInfoFileForm::spbtAboutClick);
-    connect(commentAction, &QAction::triggered, this, &TInfoFileForm::spbtCommentClick);
-    connect(neededAction, &QAction::triggered, this, &TInfoFileForm::N1Click);
-    connect(notneededAction, &QAction::triggered, this, &TInfoFileForm::N2Click);
-    connect(clearAction, &QAction::triggered, this, &TInfoFileForm::N6Click);
+    Wire(helpAction, [this] { spbtAboutClick(); });
+    Wire(commentAction, [this] { spbtCommentClick(); });
+    Wire(neededAction, [this] { N1Click(); });
+    Wire(notneededAction, [this] { N2Click(); });
+    Wire(clearAction, [this] { N6Click(); });
     neededAction->setIcon(Glyph("emblem-default", QStyle::SP_DialogApplyButton));
     notneededAction->setIcon(Glyph("edit-delete", QStyle::SP_DialogDiscardButton));
     clearAction->setIcon(Glyph("edit-clear", QStyle::SP_DialogResetButton));
@@ -311,7 +333,7 @@ void TInfoFileForm::showEvent(QShowEvent* event) {
 
 void TInfoFileForm::OpenPendingList() {
     if (OpenPending)
-        spbtOpenClick(this);
+        Guarded([this] { spbtOpenClick(this); });
 }
 
 void TInfoFileForm::ShowMessage(int messageIndex, const QString& suffix) {
@@ -442,7 +464,7 @@ void TInfoFileForm::dropEvent(QDropEvent* event) {
             OpenFromDrop = true;
             odOpen.FileName = path;
             event->acceptProposedAction();
-            spbtOpenClick(this);
+            Guarded([this] { spbtOpenClick(this); });
             return;
         }
     }
@@ -454,17 +476,19 @@ bool TInfoFileForm::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (FolderTreeNode* node =
                 FolderTreeModel::NodeAt(tvTreeOfFile->indexAt(mouse->position().toPoint()))) {
-            navigation_.TreeMouseUp(node, State.Shown.SearchMode);
-            navigation_.TreeClick();
-            treeModel_->NodeChanged(SelectedTreeNode());
+            Guarded([&] {
+                navigation_.TreeMouseUp(node, State.Shown.SearchMode);
+                navigation_.TreeClick();
+                treeModel_->NodeChanged(SelectedTreeNode());
+            });
         }
     } else if (watched == lvInfo->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        navigation_.OpenSelectedRow();
+        Guarded([this] { navigation_.OpenSelectedRow(); });
         return true;
     } else if (watched == lvInfo && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            navigation_.OpenSelectedRow();
+            Guarded([this] { navigation_.OpenSelectedRow(); });
             return true;
         }
     }

@@ -9,6 +9,7 @@
 #include "list/ListContainer.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -109,6 +110,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Guarded(const std::function<void()>& command);
+    void Wire(QToolButton* button, std::function<void()> command);
+    void Wire(QAction* action, std::function<void()> command);
     void CreateToolbar();
     void CreateTree();
     void CreateList();
