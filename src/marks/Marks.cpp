@@ -24,8 +24,8 @@ void AddAbove(ListNode& node, std::uint32_t amount) {
         AddToCounter(*above->Record, amount);
 }
 
-// What one entry does, given the mark it has when its turn comes: the tables
-// of the three commands.
+// What one entry does under each command, given the mark it has when its
+// turn comes.
 struct Step {
     bool subtree = false; // SetSubtreeMark(entry, value)
     bool write = false;   // Mark = value on the entry alone
@@ -109,10 +109,11 @@ bool ClearMarks(WindowState& state, const std::vector<std::size_t>& selectedRows
     return RunMarkCommand(state, MarkCommand::Clear, selectedRows);
 }
 
-// Taking the entries one by one, as the tables read, walks a folder's subtree
-// again for every selected folder above it and the ancestors again for every
-// entry: quadratic in a result view of a deep list. Instead one depth-first
-// pass over the nodes that matter settles everything:
+// Taking the entries one by one, each with walks of its own, goes through a
+// folder's subtree again for every selected folder above it and up the
+// ancestors again for every entry: quadratic in a result view of a deep
+// list. Instead one depth-first pass over the nodes that matter settles
+// everything:
 //
 // - A node's mark is the value of the latest event that reaches it: a
 //   SetSubtreeMark of a folder above it (or of itself) through folders only,

@@ -13,7 +13,8 @@
 namespace dk {
 
 // Values of ListRecord::Mark the commands write. A record may arrive with any
-// other value; the commands leave it alone where their tables say so.
+// other value: a file keeps it under Needed and Not needed; a folder holding
+// one is marked needed by Needed and unmarked by Not needed.
 namespace mark {
 constexpr std::uint8_t None = 0;
 constexpr std::uint8_t Needed = 1;

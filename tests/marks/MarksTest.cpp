@@ -230,7 +230,7 @@ TEST(MarkCommands, AfterASaveTheRootsCounterStays) {
     EXPECT_EQ(root.Record->MarkedBelow(), 7);
 }
 
-// The tables applied literally, one entry after the other, each node set
+// The commands applied literally, one entry after the other, each node set
 // walking up on its own: the meaning the fast pass must reproduce.
 void LiteralAdjust(ListNode& node, std::int32_t delta) {
     for (ListNode* a = node.Parent; a && !a->Record->Name().empty(); a = a->Parent)
@@ -297,7 +297,7 @@ void LiteralCommand(MarkCommand command, const std::vector<ListNode*>& entries) 
     }
 }
 
-TEST(MarkCommands, MatchTheLiteralTablesOnRandomTreesAndSelections) {
+TEST(MarkCommands, MatchTheLiteralRulesOnRandomTreesAndSelections) {
     // Nested selected folders in any order, files with children, other kinds,
     // unnamed entries, odd marks and counters about to wrap.
     std::mt19937 random(20240611);
