@@ -1,9 +1,30 @@
 #include "cli/Commands.h"
 
+#include "list/ListSaver.h"
+#include "marks/CommentRules.h"
+
 namespace dk::cli {
 
-int RunComment(CliSession& session, const Arguments&) {
-    return session.Fail("comment: not built yet");
+int RunComment(CliSession& session, const Arguments& args) {
+    if (args.size() != 3)
+        return session.Fail("usage: dklist comment LIST PATH TEXT");
+    if (!session.Open(args[0]))
+        return 1;
+    ListNode* entry = session.Resolve(args[1]);
+    // The root is no row of any listing.
+    if (!entry || entry == session.State.Root())
+        return session.Fail("no entry " + args[1] + " in " + args[0]);
+    const std::optional<std::string> accepted = AcceptCommentText(args[2]);
+    if (!accepted)
+        return session.Fail(Text(session.Texts.MessageTexts, message::NoComment));
+    ApplyComment(session.State, *entry, *accepted);
+
+    const SaveResult saved = SaveList(*session.State.Document, session.State.ListPath, nullptr);
+    if (saved.Error != SaveError::None)
+        return session.Fail(Text(session.Texts.MessageTexts, message::CreateFileError) + " - " +
+                            session.State.ListPath + " (" + saved.Detail + ")");
+    session.State.ListChanged = false;
+    return 0;
 }
 
 } // namespace dk::cli
