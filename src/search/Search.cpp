@@ -25,6 +25,27 @@ std::size_t DefaultPathBytesLimit() {
     return static_cast<std::size_t>(pages) / 4 * static_cast<std::size_t>(pageSize);
 }
 
+namespace {
+
+// Records lie in the list's order, and so does this walk (a listing reorders
+// siblings, but each subtree stays together): asking for the record some
+// places ahead keeps several memory reads going while names are tested.
+constexpr std::size_t PrefetchAhead = 16;
+
+void PrefetchRecordAhead(const ListRecord* record) {
+#if defined(__GNUC__)
+    // A prefetch never faults, so running past the last record is harmless.
+    const auto ahead = reinterpret_cast<std::uintptr_t>(record) + PrefetchAhead * ListRecord::Bytes;
+    // Names often reach into the next cache line.
+    __builtin_prefetch(reinterpret_cast<const void*>(ahead));
+    __builtin_prefetch(reinterpret_cast<const void*>(ahead + 63));
+#else
+    (void)record;
+#endif
+}
+
+} // namespace
+
 SearchError CollectMatches(ListNode& node, const NameMask& mask, std::string_view path,
                            PathList& paths, std::vector<ListNode*>& results,
                            std::size_t pathBytesLimit) {
@@ -48,6 +69,7 @@ SearchError CollectMatches(ListNode& node, const NameMask& mask, std::string_vie
                 continue;
             }
             ListNode* entry = frame.folder->Children[frame.next++];
+            PrefetchRecordAhead(entry->Record);
             const std::string_view name = entry->Record->Name();
             current.resize(frame.pathLength);
             current += '\\';
