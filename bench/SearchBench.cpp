@@ -35,9 +35,8 @@ bool Open(dk::ListContainer& container, const std::string& listPath, dk::WindowS
                           dk::RootLocalPath(root.Record->Name()));
 }
 
-// The place for the window's part of a search: its detail-list model is reset
-// once the result view is made. Nothing yet; the lead adds the model reset
-// here so that the figure covers what the user waits for.
+// The window's share of a search, timed with it: resetting the detail list's
+// model over the new rows. To be filled in with that reset once the model exists.
 void ResetResultModel(dk::WindowState&) {}
 
 std::size_t SearchAsTheWindowDoes(dk::WindowState& state) {

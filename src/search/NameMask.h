@@ -24,7 +24,6 @@ public:
     NameMask(std::string_view mask, const ByteTable& upper);
 
     bool Matches(std::string_view name) const;
-    const std::string& Folded() const { return folded_; }
 
 private:
     std::string folded_;
