@@ -95,9 +95,10 @@ void TAboutForm::SetUrlOpener(UrlOpener opener) {
     openUrl_ = std::move(opener);
 }
 
-void TAboutForm::showEvent(QShowEvent* event) {
-    FormShow();
-    QDialog::showEvent(event);
+void TAboutForm::setVisible(bool visible) {
+    if (visible && !isVisible())
+        FormShow();
+    QDialog::setVisible(visible);
 }
 
 // The link is a plain label, so its click is taken from the release of the

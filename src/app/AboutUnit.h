@@ -35,8 +35,10 @@ public:
 
     void SetUrlOpener(UrlOpener opener);
 
+    // Lays the window out before it is placed, so it is centred at its new width.
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:

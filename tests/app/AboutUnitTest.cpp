@@ -77,11 +77,16 @@ TEST(AboutForm, LaysItselfOutFromTheWiderLineTheSameAtEveryShowing) {
         ScopedLanguage scoped(language);
         localeTexts texts;
         BuildInterfaceTexts(texts);
-        TAboutForm form(texts);
+        QWidget mainWindow;
+        mainWindow.setGeometry(20, 20, 600, 400);
+        mainWindow.show();
+        TAboutForm form(texts, &mainWindow);
         form.ApplyTexts();
 
         form.show();
         const Layout first = Capture(form);
+        // Placed over the main window at its new width, not at the designed one.
+        EXPECT_LE((form.geometry().center() - mainWindow.geometry().center()).manhattanLength(), 1);
         form.hide();
         form.show();
         EXPECT_EQ(Capture(form), first);
