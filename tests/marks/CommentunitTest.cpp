@@ -57,9 +57,14 @@ private:
     QTimer timer_;
 };
 
-struct CommentDialog {
-    CommentDialog() { BuildInterfaceTexts(texts); }
+localeTexts BuiltTexts() {
     localeTexts texts;
+    BuildInterfaceTexts(texts);
+    return texts;
+}
+
+struct CommentDialog {
+    localeTexts texts = BuiltTexts();
     TCommentForm form{texts};
     QPlainTextEdit* edit() { return form.findChild<QPlainTextEdit*>("redComment"); }
     QPushButton* ok() { return form.findChild<QPushButton*>("btOk"); }

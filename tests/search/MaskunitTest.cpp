@@ -19,9 +19,14 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace dk {
 namespace {
 
-struct MaskDialog {
-    MaskDialog() { BuildInterfaceTexts(texts); }
+localeTexts BuiltTexts() {
     localeTexts texts;
+    BuildInterfaceTexts(texts);
+    return texts;
+}
+
+struct MaskDialog {
+    localeTexts texts = BuiltTexts();
     TMaskForm form{texts};
     QLineEdit* edit() { return form.findChild<QLineEdit*>("ledMask"); }
     QPushButton* find() { return form.findChild<QPushButton*>("FindBitBtn"); }
