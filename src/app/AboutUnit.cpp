@@ -75,8 +75,6 @@ TAboutForm::TAboutForm(const localeTexts& texts, QWidget* parent)
 
     Label2 = MakeLabel(this, "Label2", 64, 58);
     Label3 = MakeLabel(this, "Label3", 64, 76);
-
-    BitBtn->setFocus();
 }
 
 void TAboutForm::ApplyTexts() {
@@ -116,9 +114,10 @@ bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Qt sizes a window by its client area and only the window manager knows the
-// frame, so the width computed here is the window's own width. The halving is
-// integer division, as the centring offsets were measured with it.
+// frame, so the width computed here is given to the window itself. Halves are
+// whole pixels, rounded toward zero.
 void TAboutForm::FormShow() {
+    ensurePolished(); // the labels measure their texts in the fonts the style gives them
     VersionLabel->setText(QStringLiteral("Dorvik.light ") + QString::fromLatin1(VersionText));
     for (QLabel* label : {VersionLabel, Label1, Label2, Label3, Link1Label})
         label->adjustSize();

@@ -101,12 +101,13 @@ void TCommentForm::redCommentChange(int position, int, int added) {
     if (fillingEdit_ || added <= 0)
         return;
     const int length = redComment->document()->characterCount() - 1; // less the closing mark
-    const int excess = std::min(length - MaxTypedLength, added);
+    const int arrivedEnd = std::min(position + added, length);
+    const int excess = std::min(length - MaxTypedLength, arrivedEnd - position);
     if (excess <= 0)
         return;
     QTextCursor cursor(redComment->document());
-    cursor.setPosition(position + added - excess);
-    cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+    cursor.setPosition(arrivedEnd - excess);
+    cursor.setPosition(arrivedEnd, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
 }
 
