@@ -37,6 +37,8 @@ TProgressForm::TProgressForm(const localeTexts& texts, QWidget* parent)
     setObjectName(QStringLiteral("ProgressForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(410, 123);
+    // The first look: the counters of a directory scan. A run never shows it;
+    // the window is made with it and returns to it when it closes.
     setWindowTitle(QStringLiteral(u"Прогресс считывания структуры каталога"));
 
     CountDirsLabel = MakeLabel(this, "CountDirsLabel", QStringLiteral(u"Папок:"), 8, 8);
