@@ -1,5 +1,6 @@
 #include "app/InterfaceTexts.h"
 
+#include "app/AboutUnit.h"
 #include "app/Mainunit.h"
 #include "browse/ListViewModel.h"
 
@@ -45,6 +46,8 @@ void loadInterfaceTexts(TInfoFileForm& form) {
     action(form.neededAction, caption::Needed);
     action(form.notneededAction, caption::NotNeeded);
     action(form.clearAction, caption::Clear);
+    if (form.AboutForm)
+        form.AboutForm->ApplyTexts();
 }
 
 } // namespace dk

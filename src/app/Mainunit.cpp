@@ -5,12 +5,25 @@
 #include "browse/FolderTreeModel.h"
 #include "browse/ListViewModel.h"
 #include "browse/ListingTexts.h"
+#include "app/AboutUnit.h"
 #include "list/ListLoader.h"
 #include "list/ListPaths.h"
+#include "list/ListSaver.h"
+#include "marks/CommentRules.h"
+#include "marks/Commentunit.h"
+#include "marks/Marks.h"
+#include "output/Opensaveunit.h"
+#include "output/PrintLayout.h"
+#include "output/Printing.h"
+#include "output/ProgressDisplay.h"
+#include "output/TextExport.h"
+#include "search/Maskunit.h"
+#include "search/Search.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
@@ -89,6 +102,10 @@ TInfoFileForm::TInfoFileForm(const StartupOptions& options, UserPrompts* prompts
     // nor 200 pixels high or less.
     setMinimumSize(spbtAbout->x() + spbtAbout->width() + 15, 201);
     setAcceptDrops(true);
+    MaskForm = new TMaskForm(Texts, this);
+    AboutForm = new TAboutForm(Texts, this);
+    CommentForm = new TCommentForm(Texts, this);
+    CommentForm->SetLineJoin(JoinCommentLines);
     // The tables are filled again when the window is shown; a failure found
     // before that must not be reported with empty texts.
     BuildInterfaceTexts(Texts);
@@ -115,7 +132,10 @@ void TInfoFileForm::Guarded(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::exception& error) {
-        setEnabled(true);
+        if (busyWindow_)
+            CloseBusyWindow();
+        EnableCommands(true);
+        QApplication::restoreOverrideCursor();
         prompts_->Message(this, QString::fromStdString(Text(Texts.MessageTexts, message::Error)) +
                                     " - " + QString::fromLocal8Bit(error.what()),
                           QMessageBox::Critical);
@@ -220,6 +240,7 @@ void TInfoFileForm::CreateList() {
     listModel_ = new ListViewModel(State.Shown, this);
     listModel_->SetCodec(State.Codec.get());
     listModel_->SetIcons(&fileIcons_);
+    listModel_->SetFont(lvInfo->font());
     lvInfo->setModel(listModel_);
     lvInfo->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvInfo->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -301,9 +322,8 @@ void TInfoFileForm::CreateActions() {
     N2 = menuItem("N2", notneededAction);
     N8 = menuItem("N8", clearAction);
     pupComment = menuItem("pupComment", commentAction);
-    connect(lvInfo, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        PopupMenu->popup(lvInfo->viewport()->mapToGlobal(at));
-    });
+    connect(lvInfo, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { Guarded([&] { lvInfoContextPopup(at); }); });
 }
 
 void TInfoFileForm::CheckListArgument() {
@@ -341,35 +361,40 @@ void TInfoFileForm::ShowMessage(int messageIndex, const QString& suffix) {
 }
 
 void TInfoFileForm::ShowBusyWindow() {
-    // A borderless panel with one line, centred on the window.
-    int text = -1;
+    std::optional<std::int32_t> text;
     if (OperationSender == spbtOpen)
         text = caption::BusyLoading;
     else if (OperationSender == spbtSaveText)
         text = caption::BusySaving;
     else if (OperationSender == spbtSearch)
         text = caption::BusySearching;
-    auto* label = new QLabel(this, Qt::Tool | Qt::FramelessWindowHint);
-    label->setObjectName("OpenSaveForm");
-    label->setAttribute(Qt::WA_DeleteOnClose);
-    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFixedSize(214, 64);
-    if (text >= 0)
-        label->setText(QString::fromStdString(Text(Texts.CaptionTexts, text)));
-    label->move(geometry().center() - label->rect().center());
-    label->show();
-    label->repaint();
-    QApplication::processEvents();
-    busyWindow_ = label;
-    setEnabled(false);
+    busyWindow_ = new TOpenSaveForm(Texts, this);
+    busyWindow_->ShowBusy(text);
+    EnableCommands(false);
 }
 
 void TInfoFileForm::CloseBusyWindow() {
     if (busyWindow_)
         busyWindow_->close();
     busyWindow_ = nullptr;
-    setEnabled(true);
+    EnableCommands(true);
+}
+
+void TInfoFileForm::EnableCommands(bool enabled) {
+    // The window object itself stays enabled: disabling it would disable the
+    // progress window too, and with it the user's only way to cancel.
+    busy_ = !enabled;
+    centralWidget()->setEnabled(enabled);
+    for (QAction* action : actions())
+        action->setEnabled(enabled);
+}
+
+std::vector<std::size_t> TInfoFileForm::SelectedRows() const {
+    std::vector<std::size_t> rows;
+    for (const QItemSelectionRange& range : lvInfo->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(static_cast<std::size_t>(row));
+    return rows;
 }
 
 void TInfoFileForm::DiscardList() {
@@ -434,6 +459,10 @@ void TInfoFileForm::spbtOpenClick(QObject* sender) {
 }
 
 void TInfoFileForm::closeEvent(QCloseEvent* event) {
+    if (busy_) { // a long operation is still running
+        event->ignore();
+        return;
+    }
     if (State.Root() && State.ListChanged) {
         const auto answer = prompts_->Question(
             this, QString::fromStdString(Text(Texts.MessageTexts, message::SaveChanges)),
@@ -443,8 +472,11 @@ void TInfoFileForm::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
-        if (answer == QMessageBox::Yes)
-            spbtSaveClick(nullptr);
+        // A save that did not complete keeps the window, and the changes, open.
+        if (answer == QMessageBox::Yes && !spbtSaveClick(nullptr)) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
 }
@@ -495,16 +527,151 @@ bool TInfoFileForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Commands that other parts of the program provide.
-void TInfoFileForm::spbtSearchClick() {}
-void TInfoFileForm::N1Click() {}
-void TInfoFileForm::N2Click() {}
-void TInfoFileForm::N6Click() {}
-void TInfoFileForm::spbtCommentClick() {}
-void TInfoFileForm::spbtSaveClick(QObject*) {}
-void TInfoFileForm::mmPrintClick() {}
-void TInfoFileForm::mmSaveTextClick() {}
-void TInfoFileForm::spbtAboutClick() {}
+void TInfoFileForm::spbtSearchClick() {
+    if (!State.Root()) {
+        ShowMessage(message::ListEmpty);
+        return;
+    }
+    if (!State.Tree.Root() || MaskForm->exec() != QDialog::Accepted)
+        return;
+    const std::string mask = State.Codec->Encode(MaskForm->SearchMask().toStdString());
+    if (!MaskStartsSearch(mask))
+        return;
+    OperationSender = spbtSearch;
+    ShowBusyWindow();
+    const SearchOutcome outcome = RunSearch(State, mask);
+    CloseBusyWindow();
+    listModel_->RowsReplaced();
+    if (outcome == SearchOutcome::OutOfMemory)
+        ShowMessage(message::Error, " - " + QString(IsLanguage(currentLanguage, "ENG")
+                                                        ? "the results do not fit in memory"
+                                                        : "результаты не помещаются в памяти"));
+}
+
+void TInfoFileForm::RunMark(bool (*command)(WindowState&, const std::vector<std::size_t>&)) {
+    // The rows take their new colours when they are next painted.
+    command(State, SelectedRows());
+}
+
+void TInfoFileForm::N1Click() { RunMark(MarkNeeded); }
+void TInfoFileForm::N2Click() { RunMark(MarkNotNeeded); }
+void TInfoFileForm::N6Click() { RunMark(ClearMarks); }
+
+void TInfoFileForm::lvInfoContextPopup(const QPoint& at) {
+    const ContextMenuDecision decision = ContextMenuFor(State.Shown, SelectedRows());
+    if (decision.ShowNoSelectionMessage)
+        ShowMessage(message::NoSelection);
+    for (QAction* item : {N1, N2, N8, pupComment})
+        item->setVisible(decision.ItemsVisible);
+    PopupMenu->popup(lvInfo->viewport()->mapToGlobal(at));
+}
+
+void TInfoFileForm::spbtCommentClick() {
+    const CommentSelection selection = CheckCommentSelection(State.Shown, SelectedRows());
+    if (selection.Message >= 0)
+        ShowMessage(selection.Message);
+    if (selection.State != CommentSelection::Status::Ready)
+        return;
+    ListNode& entry = *selection.Entry;
+    CommentForm->SetCommentText(listModel_->Decode(entry.Record->Comment()));
+    CommentForm->SetCommentTarget(listModel_->Decode(State.Shown.Caption(selection.Row)));
+    CommentForm->SetCommentKind(entry.Record->Kind());
+    if (CommentForm->exec() == QDialog::Accepted) {
+        ApplyComment(State, entry, CommentForm->CommentText().toStdString());
+        listModel_->ShowComment(selection.Row, CommentForm->CommentText());
+    }
+    CommentForm->SetCommentText({});
+}
+
+bool TInfoFileForm::spbtSaveClick(QObject* sender) {
+    if (!State.Root()) {
+        ShowMessage(message::NoDataToSave);
+        return false;
+    }
+    OperationSender = sender;
+    QApplication::processEvents();
+    EnableCommands(false);
+    ProgressRun run;
+    ProgressDisplay progress(Texts, this, run);
+    progress.Show(ProgressKindSaving, static_cast<std::int64_t>(CountNodesBelow(*State.Root())),
+                  QString::fromStdString(Text(Texts.MessageTexts, message::SaveProgress)));
+    bool cursorSet = false;
+    const SaveResult saved = SaveList(*State.Document, State.ListPath, &run, [&] {
+        EnableCommands(true);
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        cursorSet = true;
+    });
+    progress.Finish();
+    if (cursorSet)
+        QApplication::restoreOverrideCursor();
+    EnableCommands(true);
+    if (saved.Error == SaveError::None) {
+        State.ListChanged = false;
+        return true;
+    }
+    if (saved.Error != SaveError::Cancelled)
+        ShowMessage(message::CreateFileError,
+                    " - " + QString::fromStdString(State.ListPath) + "\n" +
+                        QString::fromLocal8Bit(saved.Detail.c_str()));
+    return false;
+}
+
+void TInfoFileForm::mmPrintClick() {
+    if (!State.Shown.HasEntries) {
+        ShowMessage(message::NoDataToPrint);
+        return;
+    }
+    if (State.Shown.SearchMode)
+        return;
+    std::vector<std::string> lines = CollectPrintLines(State.Shown.CurrentEntries);
+    for (std::string& line : lines)
+        line = State.Codec->Decode(line);
+    const PrintOutcome printed = PrintLines(lines, windowTitle());
+    if (printed != PrintOutcome::Printed)
+        prompts_->Message(this, PrintFailureText(printed));
+}
+
+void TInfoFileForm::mmSaveTextClick() {
+    EnableCommands(false);
+    struct Reenable {
+        TInfoFileForm* form;
+        ~Reenable() { form->EnableCommands(true); }
+    } reenable{this};
+    if (!State.Root()) {
+        ShowMessage(message::NoDataToExport);
+        return;
+    }
+    if (State.Shown.SearchMode)
+        return;
+    const QString proposed = QFileInfo(QString::fromStdString(State.ListPath)).dir().filePath(
+        QString::fromStdString(DefaultExportName(std::string(State.Tree.Caption(*State.Tree.Root())))));
+    const QString chosen = prompts_->SaveFileName(this, sdSaveText.Title, "*.TXT|*.txt", proposed);
+    if (chosen.isEmpty())
+        return;
+    const std::string path = ExportFileName(chosen.toStdString());
+    if (QFileInfo::exists(QString::fromStdString(path)) &&
+        prompts_->Question(this, QString::fromStdString(Text(Texts.MessageTexts, message::ReplaceFile)),
+                           QString::fromStdString(Text(Texts.MessageTexts, message::Request)),
+                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    OperationSender = spbtSaveText;
+    QApplication::processEvents();
+    ExportFile file;
+    ExportResult result = file.Create(path);
+    if (result.Status == ExportStatus::Done) {
+        ProgressRun run;
+        ProgressDisplay progress(Texts, this, run);
+        progress.Show(ProgressKindExport, static_cast<std::int64_t>(CountNodesBelow(*State.Root())),
+                      QString::fromStdString(Text(Texts.MessageTexts, message::ExportProgress)));
+        result = WriteTextExport(*State.Root(), file, LastExportFolder(), &run);
+        progress.Finish();
+    }
+    const std::string failure = ExportMessage(Texts, result, path);
+    if (!failure.empty())
+        prompts_->Message(this, QString::fromStdString(failure));
+}
+
+void TInfoFileForm::spbtAboutClick() { AboutForm->exec(); }
 
 QString TInfoFileForm::HintText(const Hint& hint) const {
     switch (hint.kind) {

@@ -24,6 +24,10 @@ namespace dk {
 
 class FolderTreeModel;
 class ListViewModel;
+class TAboutForm;
+class TCommentForm;
+class TMaskForm;
+class TOpenSaveForm;
 
 // The main window. It owns the loaded list and everything that lives longer
 // than one command, and wires the controls to the commands; the commands'
@@ -72,6 +76,11 @@ public:
     };
     FileDialog odOpen, sdSaveText, odFileWithError;
 
+    // The dialogs, made with the window and kept for the whole run.
+    TMaskForm* MaskForm = nullptr;
+    TAboutForm* AboutForm = nullptr;
+    TCommentForm* CommentForm = nullptr;
+
     localeTexts Texts;
     WindowState State;
     bool OpenPending = false;
@@ -94,7 +103,9 @@ public:
     void N2Click();
     void N6Click();
     void spbtCommentClick();
-    void spbtSaveClick(QObject* sender);
+    // True when the save completed; a cancelled or failed one keeps the old
+    // list file and the unsaved changes.
+    bool spbtSaveClick(QObject* sender);
     void mmPrintClick();
     void mmSaveTextClick();
     void spbtAboutClick();
@@ -122,6 +133,11 @@ private:
     void ShowMessage(int messageIndex, const QString& suffix = {});
     void ShowBusyWindow();
     void CloseBusyWindow();
+    // While a long operation runs, nothing but its own window takes input.
+    void EnableCommands(bool enabled);
+    std::vector<std::size_t> SelectedRows() const;
+    void RunMark(bool (*command)(WindowState&, const std::vector<std::size_t>&));
+    void lvInfoContextPopup(const QPoint& at);
     void DiscardList();
 
     // Navigation's view of the window.
@@ -144,7 +160,8 @@ private:
     Navigation navigation_;
     FolderTreeModel* treeModel_ = nullptr;
     ListViewModel* listModel_ = nullptr;
-    QWidget* busyWindow_ = nullptr;
+    TOpenSaveForm* busyWindow_ = nullptr;
+    bool busy_ = false;
     bool shownOnce_ = false;
 };
 

@@ -2,6 +2,10 @@
 
 #include "browse/FileIcons.h"
 #include "browse/ListingTexts.h"
+#include "marks/RowColours.h"
+
+#include <QBrush>
+#include <QColor>
 
 namespace dk {
 
@@ -16,6 +20,7 @@ void ListViewModel::SetColumnCaptions(const QStringList& captions) {
 void ListViewModel::RowsReplaced() {
     beginResetModel();
     rowIcons_.clear();
+    comments_.clear();
     if (icons_)
         icons_->Clear();
     endResetModel();
@@ -37,6 +42,12 @@ QIcon ListViewModel::RowIconAt(std::size_t row) const {
     const QIcon icon = icons_->Icon(ChooseRowIcon(*entry->Record, localUtf8, *icons_));
     rowIcons_.insert(row, icon);
     return icon;
+}
+
+void ListViewModel::ShowComment(std::size_t row, const QString& text) {
+    comments_.insert(row, text);
+    const QModelIndex cell = index(static_cast<int>(row), CommentColumn);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
 }
 
 void ListViewModel::RowChanged(int row) {
@@ -65,11 +76,29 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         if (column == NameColumn)
             return Decode(shown_.Caption(row));
+        if (column == CommentColumn) {
+            const auto accepted = comments_.constFind(row);
+            if (accepted != comments_.constEnd())
+                return *accepted;
+        }
         const ListNode* entry = shown_.EntryAt(row);
         return entry ? Decode(ColumnText(*entry->Record, column)) : QString();
     }
     if (role == Qt::DecorationRole && column == NameColumn)
         return RowIconAt(row);
+    if (role == Qt::BackgroundRole || role == Qt::ForegroundRole || role == Qt::FontRole) {
+        const CellLook look = RowCellLook(shown_, row, column);
+        if (role == Qt::BackgroundRole && look.Background)
+            return QBrush(QColor(look.Background->Red, look.Background->Green, look.Background->Blue));
+        if (role == Qt::ForegroundRole && look.Text)
+            return QBrush(QColor(look.Text->Red, look.Text->Green, look.Text->Blue));
+        if (role == Qt::FontRole && look.StrikeOut) {
+            QFont struck = font_;
+            struck.setStrikeOut(true);
+            return struck;
+        }
+        return {};
+    }
     if (role == Qt::TextAlignmentRole) {
         switch (column) {
         case NameColumn:

@@ -4,6 +4,7 @@
 #include "list/TextCodec.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 #include <QHash>
 #include <QIcon>
 #include <QStringList>
@@ -28,6 +29,11 @@ public:
     void RowsReplaced();
     // Repaints one row after its entry changed.
     void RowChanged(int row);
+    // The list's own font, which struck-out names are drawn in.
+    void SetFont(const QFont& font) { font_ = font; }
+    // Shows `text` in a row's comment column until the rows are replaced: an
+    // accepted comment appears as it was accepted, even when it is empty.
+    void ShowComment(std::size_t row, const QString& text);
 
     QString Decode(std::string_view bytes) const;
 
@@ -47,6 +53,8 @@ private:
     QStringList captions_;
     // Icons of the rows painted so far, for this listing only.
     mutable QHash<std::size_t, QIcon> rowIcons_;
+    QHash<std::size_t, QString> comments_;
+    QFont font_;
 };
 
 } // namespace dk

@@ -26,7 +26,8 @@ std::string ChooseSaveDataPath(const std::string& listPath) {
     return TempFolder() + FileNameOf(path);
 }
 
-SaveResult SaveList(ListDocument& document, const std::string& listPath, ProgressSink* progress) {
+SaveResult SaveList(ListDocument& document, const std::string& listPath, ProgressSink* progress,
+                    const std::function<void()>& beforePack) {
     const std::string dataPath = ChooseSaveDataPath(listPath);
     FileOutput out;
     if (!out.Create(dataPath))
@@ -40,6 +41,8 @@ SaveResult SaveList(ListDocument& document, const std::string& listPath, Progres
     } else if (written == WriteResult::Failed || !closed) {
         result = {SaveError::WriteFailed, dataPath + ": " + std::strerror(errno)};
     } else {
+        if (beforePack)
+            beforePack();
         std::string detail;
         const ContainerError packed = PackList(dataPath, listPath, &detail);
         if (packed != ContainerError::None)

@@ -4,6 +4,7 @@
 #include "list/ListDocument.h"
 #include "output/ProgressSink.h"
 
+#include <functional>
 #include <string>
 
 namespace dk {
@@ -34,6 +35,8 @@ std::string ChooseSaveDataPath(const std::string& listPath);
 // step per record, then packs it as the new list file at `listPath`. Only a
 // complete save touches the list file: a cancelled or failed one leaves it
 // byte for byte as it was, and the temporary data file is always removed.
-SaveResult SaveList(ListDocument& document, const std::string& listPath, ProgressSink* progress);
+// `beforePack` runs when the data is written and packing starts.
+SaveResult SaveList(ListDocument& document, const std::string& listPath, ProgressSink* progress,
+                    const std::function<void()>& beforePack = {});
 
 } // namespace dk

@@ -6,6 +6,10 @@
 
 #include <QStringList>
 #include <deque>
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace dk::test {
 
