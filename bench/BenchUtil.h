@@ -2,6 +2,10 @@
 
 // Shared by the benchmarks: a stopwatch, a scratch folder, and the peak memory
 // of work done in a child process (so earlier work does not count).
+#include "Synthetic.h"
+#include "list/DataOutput.h"
+#include "list/ListContainer.h"
+
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -46,6 +50,35 @@ inline std::string ScratchFolder(const char* name) {
     if (std::system(command.c_str()) != 0)
         std::perror("mkdir");
     return folder;
+}
+
+// The made-up list the benchmarks share: `records` entries, 30 to a folder,
+// eight levels deep, a fifth of them folders.
+inline dk::mkdk::SyntheticShape StandardShape(std::uint64_t records) {
+    dk::mkdk::SyntheticShape shape;
+    shape.records = records;
+    shape.fanout = 30;
+    shape.depth = 8;
+    shape.folderShare = 0.2;
+    return shape;
+}
+
+// Writes the shape's list data to `dataPath` and packs it as `listPath`.
+inline bool MakeSyntheticList(const dk::mkdk::SyntheticShape& shape, const std::string& dataPath,
+                              const std::string& listPath) {
+    const auto codec = dk::TextCodec::Create(dk::DefaultEncoding);
+    dk::FileOutput out;
+    std::string error;
+    if (!out.Create(dataPath) || !dk::mkdk::WriteSynthetic(shape, *codec, out, &error) ||
+        !out.Finish()) {
+        std::fprintf(stderr, "cannot make the list: %s\n", error.c_str());
+        return false;
+    }
+    if (dk::PackList(dataPath, listPath) != dk::ContainerError::None) {
+        std::fprintf(stderr, "cannot pack the list\n");
+        return false;
+    }
+    return true;
 }
 
 inline void RemoveFolder(const std::string& folder) {

@@ -66,25 +66,8 @@ int main(int argc, char** argv) {
     const std::string exportPath = folder + "/synthetic.txt";
     const std::string copyPath = folder + "/copy.txt";
 
-    auto codec = dk::TextCodec::Create(dk::DefaultEncoding);
-    dk::mkdk::SyntheticShape shape;
-    shape.records = records;
-    shape.fanout = 30;
-    shape.depth = 8;
-    shape.folderShare = 0.2;
-    {
-        dk::FileOutput out;
-        std::string error;
-        if (!out.Create(dataPath) || !dk::mkdk::WriteSynthetic(shape, *codec, out, &error) ||
-            !out.Finish()) {
-            std::fprintf(stderr, "cannot make the list: %s\n", error.c_str());
-            return 1;
-        }
-    }
-    if (dk::PackList(dataPath, listPath) != dk::ContainerError::None) {
-        std::fprintf(stderr, "cannot pack the list\n");
+    if (!bench::MakeSyntheticList(bench::StandardShape(records), dataPath, listPath))
         return 1;
-    }
     dk::ListContainer container;
     dk::LoadResult loaded = dk::LoadList(container, listPath, nullptr);
     if (loaded.Error != dk::LoadError::None) {

@@ -19,16 +19,10 @@ namespace {
 
 bool MakeList(const dk::mkdk::SyntheticShape& shape, const std::string& folder,
               const std::string& listPath) {
-    auto codec = dk::TextCodec::Create(dk::DefaultEncoding);
     const std::string dataPath = folder + "/data";
-    dk::FileOutput out;
-    std::string error;
-    if (!out.Create(dataPath) || !dk::mkdk::WriteSynthetic(shape, *codec, out, &error) ||
-        !out.Finish())
-        return false;
-    const bool packed = dk::PackList(dataPath, listPath) == dk::ContainerError::None;
+    const bool made = bench::MakeSyntheticList(shape, dataPath, listPath);
     std::remove(dataPath.c_str());
-    return packed;
+    return made;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "Synthetic.h"
 #include "browse/FolderTree.h"
+#include "browse/ListViewModel.h"
 #include "browse/ListFolder.h"
 #include "list/DataOutput.h"
 #include "list/ListContainer.h"
@@ -36,8 +37,14 @@ bool Open(dk::ListContainer& container, const std::string& listPath, dk::WindowS
 }
 
 // The window's share of a search, timed with it: resetting the detail list's
-// model over the new rows. To be filled in with that reset once the model exists.
-void ResetResultModel(dk::WindowState&) {}
+// model over the new rows (a model as the window has it, over the same rows).
+void ResetResultModel(dk::WindowState& state) {
+    static dk::ListViewModel model(state.Shown);
+    model.SetCodec(state.Codec.get());
+    model.RowsReplaced();
+    if (model.rowCount() != static_cast<int>(state.Shown.RowCount()))
+        std::abort();
+}
 
 std::size_t SearchAsTheWindowDoes(dk::WindowState& state) {
     if (dk::RunSearch(state, Mask) != dk::SearchOutcome::Shown)
@@ -134,24 +141,8 @@ int main(int argc, char** argv) {
     const std::string listPath = folder + "/synthetic.dk";
 
     auto codec = dk::TextCodec::Create(dk::DefaultEncoding);
-    dk::mkdk::SyntheticShape shape;
-    shape.records = records;
-    shape.fanout = 30;
-    shape.depth = 8;
-    shape.folderShare = 0.2;
-    {
-        dk::FileOutput out;
-        std::string error;
-        if (!out.Create(dataPath) || !dk::mkdk::WriteSynthetic(shape, *codec, out, &error) ||
-            !out.Finish()) {
-            std::fprintf(stderr, "cannot make the list: %s\n", error.c_str());
-            return 1;
-        }
-    }
-    if (dk::PackList(dataPath, listPath) != dk::ContainerError::None) {
-        std::fprintf(stderr, "cannot pack the list\n");
+    if (!bench::MakeSyntheticList(bench::StandardShape(records), dataPath, listPath))
         return 1;
-    }
     // Measured first, while this process holds nothing big that a child would share.
     const long extra = SearchPeakExtraBytes(listPath);
 

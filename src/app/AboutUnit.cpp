@@ -1,9 +1,10 @@
 #include "app/AboutUnit.h"
 
+#include "app/UserPrompts.h"
+
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -19,12 +20,6 @@ constexpr int ClientHeight = 184;
 
 QString AboutText(const localeTexts& texts, std::int32_t index) {
     return QString::fromStdString(Text(texts.AboutTexts, index));
-}
-
-void ShowPlainMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dorvik.light"), text, QMessageBox::Ok,
-                    parent);
-    box.exec();
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top) {

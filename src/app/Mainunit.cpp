@@ -1,11 +1,11 @@
 #include "app/Mainunit.h"
 
+#include "app/AboutUnit.h"
 #include "app/InterfaceTexts.h"
 #include "browse/FileIcons.h"
 #include "browse/FolderTreeModel.h"
 #include "browse/ListViewModel.h"
 #include "browse/ListingTexts.h"
-#include "app/AboutUnit.h"
 #include "list/ListLoader.h"
 #include "list/ListPaths.h"
 #include "list/ListSaver.h"
@@ -49,6 +49,14 @@ struct ButtonPlace {
     int width;
 };
 
+// The selection looks the same whether or not the view has the focus.
+void KeepSelectionVisible(QAbstractItemView* view) {
+    QPalette palette = view->palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    view->setPalette(palette);
+}
+
 QIcon Glyph(const char* themeName, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(themeName, QApplication::style()->standardIcon(fallback));
 }
@@ -59,7 +67,7 @@ TInfoFileForm::TInfoFileForm(const StartupOptions& options, UserPrompts* prompts
     : QMainWindow(parent), options_(options), prompts_(prompts ? prompts : &qtPrompts_),
       navigation_(State, *this) {
     setObjectName("InfoFileForm");
-    setWindowTitle("Dorvik.light");
+    setWindowTitle(ApplicationTitle);
     // The layout is measured for a small 8-point sans-serif face of Arial's
     // proportions; the font system substitutes when it is not installed.
     QFont small("Liberation Sans", 8);
@@ -70,8 +78,8 @@ TInfoFileForm::TInfoFileForm(const StartupOptions& options, UserPrompts* prompts
         move(screen->availableGeometry().center() - rect().center());
 
     std::string error;
-    State.Codec = TextCodec::Create(options.Encoding.empty() ? DefaultEncoding : options.Encoding,
-                                    &error);
+    State.Codec =
+        TextCodec::Create(options.Encoding.empty() ? DefaultEncoding : options.Encoding, &error);
     if (!State.Codec)
         State.Codec = TextCodec::Create(DefaultEncoding);
 
@@ -136,8 +144,9 @@ void TInfoFileForm::Guarded(const std::function<void()>& command) {
             CloseBusyWindow();
         EnableCommands(true);
         QApplication::restoreOverrideCursor();
-        prompts_->Message(this, QString::fromStdString(Text(Texts.MessageTexts, message::Error)) +
-                                    " - " + QString::fromLocal8Bit(error.what()),
+        prompts_->Message(this,
+                          QString::fromStdString(Text(Texts.MessageTexts, message::Error)) + " - " +
+                              QString::fromLocal8Bit(error.what()),
                           QMessageBox::Critical);
     }
 }
@@ -156,15 +165,21 @@ void TInfoFileForm::CreateToolbar() {
     Panel->setFixedHeight(53);
     const bool english = IsLanguage(currentLanguage, "ENG");
     const ButtonPlace places[] = {
-        {&TInfoFileForm::spbtOpen, 0, 52},       {&TInfoFileForm::spbtBack, 54, 52},
-        {&TInfoFileForm::spbtForward, 106, 52},  {&TInfoFileForm::spbtUp, 158, 52},
-        {&TInfoFileForm::spbtSearch, 210, 57},   {&TInfoFileForm::spbtNeed, 268, 61},
-        {&TInfoFileForm::spbtNotNeed, 329, 61},  {&TInfoFileForm::spbtUnmark, 390, 61},
-        {&TInfoFileForm::spbtSave, 451, 61},     {&TInfoFileForm::spbtPrint, 514, 61},
-        {&TInfoFileForm::spbtSaveText, 575, 61}, {&TInfoFileForm::spbtAbout, 636, english ? 61 : 75},
+        {&TInfoFileForm::spbtOpen, 0, 52},
+        {&TInfoFileForm::spbtBack, 54, 52},
+        {&TInfoFileForm::spbtForward, 106, 52},
+        {&TInfoFileForm::spbtUp, 158, 52},
+        {&TInfoFileForm::spbtSearch, 210, 57},
+        {&TInfoFileForm::spbtNeed, 268, 61},
+        {&TInfoFileForm::spbtNotNeed, 329, 61},
+        {&TInfoFileForm::spbtUnmark, 390, 61},
+        {&TInfoFileForm::spbtSave, 451, 61},
+        {&TInfoFileForm::spbtPrint, 514, 61},
+        {&TInfoFileForm::spbtSaveText, 575, 61},
+        {&TInfoFileForm::spbtAbout, 636, english ? 61 : 75},
     };
-    const char* const names[] = {"spbtOpen",   "spbtBack", "spbtForward", "spbtUp",
-                                 "spbtSearch", "spbtNeed", "spbtNotNeed", "spbtUnmark",
+    const char* const names[] = {"spbtOpen",   "spbtBack",  "spbtForward",  "spbtUp",
+                                 "spbtSearch", "spbtNeed",  "spbtNotNeed",  "spbtUnmark",
                                  "spbtSave",   "spbtPrint", "spbtSaveText", "spbtAbout"};
     int i = 0;
     for (const ButtonPlace& place : places) {
@@ -218,12 +233,7 @@ void TInfoFileForm::CreateTree() {
     tvTreeOfFile->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvTreeOfFile->setSelectionMode(QAbstractItemView::SingleSelection);
     tvTreeOfFile->setMinimumWidth(30);
-    QPalette palette = tvTreeOfFile->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                     palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    tvTreeOfFile->setPalette(palette);
+    KeepSelectionVisible(tvTreeOfFile);
     tvTreeOfFile->viewport()->installEventFilter(this);
     connect(tvTreeOfFile->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
@@ -262,12 +272,7 @@ void TInfoFileForm::CreateList() {
     const int widths[] = {150, 87, 121, 120, 70, 139};
     for (int column = 0; column < ColumnCount; ++column)
         columns->resizeSection(column, widths[column]);
-    QPalette palette = lvInfo->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                     palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    lvInfo->setPalette(palette);
+    KeepSelectionVisible(lvInfo);
     lvInfo->setContextMenuPolicy(Qt::CustomContextMenu);
     lvInfo->installEventFilter(this);
     lvInfo->viewport()->installEventFilter(this);
@@ -357,7 +362,8 @@ void TInfoFileForm::OpenPendingList() {
 }
 
 void TInfoFileForm::ShowMessage(int messageIndex, const QString& suffix) {
-    prompts_->Message(this, QString::fromStdString(Text(Texts.MessageTexts, messageIndex)) + suffix);
+    prompts_->Message(this,
+                      QString::fromStdString(Text(Texts.MessageTexts, messageIndex)) + suffix);
 }
 
 void TInfoFileForm::ShowBusyWindow() {
@@ -553,9 +559,15 @@ void TInfoFileForm::RunMark(bool (*command)(WindowState&, const std::vector<std:
     command(State, SelectedRows());
 }
 
-void TInfoFileForm::N1Click() { RunMark(MarkNeeded); }
-void TInfoFileForm::N2Click() { RunMark(MarkNotNeeded); }
-void TInfoFileForm::N6Click() { RunMark(ClearMarks); }
+void TInfoFileForm::N1Click() {
+    RunMark(MarkNeeded);
+}
+void TInfoFileForm::N2Click() {
+    RunMark(MarkNotNeeded);
+}
+void TInfoFileForm::N6Click() {
+    RunMark(ClearMarks);
+}
 
 void TInfoFileForm::lvInfoContextPopup(const QPoint& at) {
     const ContextMenuDecision decision = ContextMenuFor(State.Shown, SelectedRows());
@@ -610,9 +622,9 @@ bool TInfoFileForm::spbtSaveClick(QObject* sender) {
         return true;
     }
     if (saved.Error != SaveError::Cancelled)
-        ShowMessage(message::CreateFileError,
-                    " - " + QString::fromStdString(State.ListPath) + "\n" +
-                        QString::fromLocal8Bit(saved.Detail.c_str()));
+        ShowMessage(message::CreateFileError, " - " + QString::fromStdString(State.ListPath) +
+                                                  "\n" +
+                                                  QString::fromLocal8Bit(saved.Detail.c_str()));
     return false;
 }
 
@@ -643,14 +655,17 @@ void TInfoFileForm::mmSaveTextClick() {
     }
     if (State.Shown.SearchMode)
         return;
-    const QString proposed = QFileInfo(QString::fromStdString(State.ListPath)).dir().filePath(
-        QString::fromStdString(DefaultExportName(std::string(State.Tree.Caption(*State.Tree.Root())))));
+    const QString proposed = QFileInfo(QString::fromStdString(State.ListPath))
+                                 .dir()
+                                 .filePath(QString::fromStdString(DefaultExportName(
+                                     std::string(State.Tree.Caption(*State.Tree.Root())))));
     const QString chosen = prompts_->SaveFileName(this, sdSaveText.Title, "*.TXT|*.txt", proposed);
     if (chosen.isEmpty())
         return;
     const std::string path = ExportFileName(chosen.toStdString());
     if (QFileInfo::exists(QString::fromStdString(path)) &&
-        prompts_->Question(this, QString::fromStdString(Text(Texts.MessageTexts, message::ReplaceFile)),
+        prompts_->Question(this,
+                           QString::fromStdString(Text(Texts.MessageTexts, message::ReplaceFile)),
                            QString::fromStdString(Text(Texts.MessageTexts, message::Request)),
                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -671,7 +686,9 @@ void TInfoFileForm::mmSaveTextClick() {
         prompts_->Message(this, QString::fromStdString(failure));
 }
 
-void TInfoFileForm::spbtAboutClick() { AboutForm->exec(); }
+void TInfoFileForm::spbtAboutClick() {
+    AboutForm->exec();
+}
 
 QString TInfoFileForm::HintText(const Hint& hint) const {
     switch (hint.kind) {
@@ -707,7 +724,9 @@ void TInfoFileForm::CollapseTreeNode(FolderTreeNode* node) {
     tvTreeOfFile->collapse(treeModel_->IndexOf(node));
 }
 
-void TInfoFileForm::RowsReplaced() { listModel_->RowsReplaced(); }
+void TInfoFileForm::RowsReplaced() {
+    listModel_->RowsReplaced();
+}
 
 std::optional<std::size_t> TInfoFileForm::FirstSelectedRow() const {
     std::optional<std::size_t> first;
@@ -728,9 +747,13 @@ void TInfoFileForm::SelectRow(std::size_t row, bool focus) {
     lvInfo->scrollTo(index);
 }
 
-void TInfoFileForm::SetBackHint(const Hint& hint) { spbtBack->setToolTip(HintText(hint)); }
+void TInfoFileForm::SetBackHint(const Hint& hint) {
+    spbtBack->setToolTip(HintText(hint));
+}
 
-void TInfoFileForm::SetForwardHint(const Hint& hint) { spbtForward->setToolTip(HintText(hint)); }
+void TInfoFileForm::SetForwardHint(const Hint& hint) {
+    spbtForward->setToolTip(HintText(hint));
+}
 
 void TInfoFileForm::RepaintAfterTreeClick() {
     QApplication::processEvents();

@@ -1,6 +1,5 @@
 #include "app/UserPrompts.h"
 
-#include <QApplication>
 #include <QFileDialog>
 
 namespace dk {
@@ -18,11 +17,16 @@ QStringList QtNameFilters(const QString& tableFilter) {
     return filters;
 }
 
+void ShowPlainMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon,
+                      const QString& caption) {
+    QMessageBox box(icon, caption.isEmpty() ? QString(ApplicationTitle) : caption, text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
 void QtUserPrompts::Message(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                             const QString& caption) {
-    QMessageBox box(icon, caption.isEmpty() ? QApplication::applicationDisplayName() : caption,
-                    text, QMessageBox::Ok, parent);
-    box.exec();
+    ShowPlainMessage(parent, text, icon, caption);
 }
 
 QMessageBox::StandardButton QtUserPrompts::Question(QWidget* parent, const QString& text,

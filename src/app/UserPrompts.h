@@ -42,6 +42,13 @@ public:
                          const QString& proposed) override;
 };
 
+// The caption of plain message boxes, and the main window's.
+inline constexpr const char* ApplicationTitle = "Dorvik.light";
+
+// A plain message box: OK only, the application's title as caption.
+void ShowPlainMessage(QWidget* parent, const QString& text,
+                      QMessageBox::Icon icon = QMessageBox::NoIcon, const QString& caption = {});
+
 // A filter of the text tables ("Files (*.dk)|*.dk|...") as Qt's name filters.
 QStringList QtNameFilters(const QString& tableFilter);
 

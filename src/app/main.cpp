@@ -2,14 +2,14 @@
 #include "app/CommandLine.h"
 #include "app/LocaleTexts.h"
 #include "app/Mainunit.h"
+#include "app/UserPrompts.h"
 
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Dorvik.light");
-    QApplication::setApplicationDisplayName("Dorvik.light");
+    QApplication::setApplicationName(dk::ApplicationTitle);
 
     std::vector<std::string> args;
     for (const QString& arg : QApplication::arguments().mid(1))

@@ -15,13 +15,7 @@ ListNode* Resolve(std::string_view path, ListNode& root) {
     ListNode* folder = &root;
     while (!path.empty()) {
         star = path.find('*');
-        const std::string_view component = path.substr(0, star);
-        ListNode* match = nullptr;
-        for (ListNode* child : folder->Children)
-            if (child->Record->Name() == component) {
-                match = child;
-                break;
-            }
+        ListNode* match = FindChild(*folder, path.substr(0, star));
         if (!match)
             return nullptr;
         folder = match;

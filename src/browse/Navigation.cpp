@@ -207,6 +207,18 @@ void Navigation::Up() {
     SelectNamedRow(state_.Tree.Caption(*selected), 1, true, false);
 }
 
+void Navigation::ReturnTo(FolderTreeNode& target) {
+    NavigationHistory& history = state_.History;
+    view_.SelectTreeNode(&target);
+    const std::string left(history.CurrentFolderNode
+                               ? state_.Tree.Caption(*history.CurrentFolderNode)
+                               : std::string_view());
+    history.CurrentFolderNode = &target;
+    ListingStep(target);
+    // The folder left, matched exactly and from row 0.
+    SelectNamedRow(left, 0, false, false);
+}
+
 void Navigation::Back() {
     NavigationHistory& history = state_.History;
     if (state_.Shown.SearchMode) {
@@ -223,13 +235,7 @@ void Navigation::Back() {
     history.BackStack.pop_back();
     view_.SetBackHint(history.BackStack.empty() ? Hint::Table(hint::Back)
                                                 : Hint::Of(history.BackStack.back()));
-    view_.SelectTreeNode(target);
-    const std::string left(history.CurrentFolderNode
-                               ? state_.Tree.Caption(*history.CurrentFolderNode)
-                               : std::string_view());
-    history.CurrentFolderNode = target;
-    ListingStep(*target);
-    SelectNamedRow(left, 0, false, false);
+    ReturnTo(*target);
 }
 
 void Navigation::Forward() {
@@ -256,13 +262,7 @@ void Navigation::Forward() {
         UpdateForwardHint();
     else
         view_.SetForwardHint(Hint::Of(history.ForwardStack.back()));
-    view_.SelectTreeNode(target);
-    const std::string left(history.CurrentFolderNode
-                               ? state_.Tree.Caption(*history.CurrentFolderNode)
-                               : std::string_view());
-    history.CurrentFolderNode = target;
-    ListingStep(*target);
-    SelectNamedRow(left, 0, false, false);
+    ReturnTo(*target);
 }
 
 void Navigation::RowSelected() {

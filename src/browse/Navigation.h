@@ -81,6 +81,9 @@ private:
     void OpenResultRow(std::size_t row);
     void OpenListingRow(std::size_t row, FolderTreeNode& selected);
     void TreeNavigate(FolderTreeNode& node);
+    // The last steps of Back and Forward: list `target` and select the row of
+    // the folder left.
+    void ReturnTo(FolderTreeNode& target);
 
     WindowState& state_;
     NavigationView& view_;

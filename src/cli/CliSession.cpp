@@ -2,6 +2,7 @@
 
 #include "browse/ListFolder.h"
 #include "list/ListLoader.h"
+#include "list/ListSaver.h"
 
 #include <ostream>
 
@@ -44,18 +45,19 @@ std::vector<std::string> CliSession::PathComponents(std::string_view utf8Path) c
 
 ListNode* CliSession::Resolve(std::string_view utf8Path) {
     ListNode* node = State.Root();
-    for (const std::string& name : PathComponents(utf8Path)) {
-        ListNode* match = nullptr;
-        for (ListNode* child : node->Children)
-            if (child->Record->Name() == name) {
-                match = child;
-                break;
-            }
-        if (!match)
+    for (const std::string& name : PathComponents(utf8Path))
+        if (!(node = FindChild(*node, name)))
             return nullptr;
-        node = match;
-    }
     return node;
+}
+
+int CliSession::Save() {
+    const SaveResult saved = SaveList(*State.Document, State.ListPath, nullptr);
+    if (saved.Error != SaveError::None)
+        return Fail(Text(Texts.MessageTexts, message::CreateFileError) + " - " + State.ListPath +
+                    " (" + saved.Detail + ")");
+    State.ListChanged = false;
+    return 0;
 }
 
 int CliSession::Fail(const std::string& message) const {

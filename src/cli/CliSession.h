@@ -35,6 +35,10 @@ struct CliSession {
     // The entry such a path names, or null.
     ListNode* Resolve(std::string_view utf8Path);
 
+    // Saves the list in place as the Save button does (the list file is left
+    // as it was when that fails); returns the exit status.
+    int Save();
+
     // Prints "dklist: " and the message to Err; returns the failing exit status.
     int Fail(const std::string& message) const;
 };

@@ -1,6 +1,5 @@
 #include "cli/Commands.h"
 
-#include "list/ListSaver.h"
 #include "marks/CommentRules.h"
 
 namespace dk::cli {
@@ -19,12 +18,7 @@ int RunComment(CliSession& session, const Arguments& args) {
         return session.Fail(Text(session.Texts.MessageTexts, message::NoComment));
     ApplyComment(session.State, *entry, *accepted);
 
-    const SaveResult saved = SaveList(*session.State.Document, session.State.ListPath, nullptr);
-    if (saved.Error != SaveError::None)
-        return session.Fail(Text(session.Texts.MessageTexts, message::CreateFileError) + " - " +
-                            session.State.ListPath + " (" + saved.Detail + ")");
-    session.State.ListChanged = false;
-    return 0;
+    return session.Save();
 }
 
 } // namespace dk::cli

@@ -1,26 +1,11 @@
 #include "cli/Commands.h"
 
-#include "list/ListSaver.h"
 #include "marks/Marks.h"
 
 #include <map>
 #include <unordered_set>
 
 namespace dk::cli {
-
-namespace {
-
-// Saves as the Save button does; the list file is untouched when it fails.
-int SaveBack(CliSession& session) {
-    const SaveResult saved = SaveList(*session.State.Document, session.State.ListPath, nullptr);
-    if (saved.Error != SaveError::None)
-        return session.Fail(Text(session.Texts.MessageTexts, message::CreateFileError) + " - " +
-                            session.State.ListPath + " (" + saved.Detail + ")");
-    session.State.ListChanged = false;
-    return 0;
-}
-
-} // namespace
 
 int RunMark(CliSession& session, const Arguments& args) {
     static const std::map<std::string, MarkCommand> commands = {
@@ -54,7 +39,7 @@ int RunMark(CliSession& session, const Arguments& args) {
     for (std::size_t row = 0; row < rows.size(); ++row)
         rows[row] = row;
     RunMarkCommand(session.State, commands.at(args[1]), rows);
-    return SaveBack(session);
+    return session.Save();
 }
 
 } // namespace dk::cli

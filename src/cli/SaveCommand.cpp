@@ -1,6 +1,5 @@
 #include "cli/Commands.h"
 
-#include "list/ListSaver.h"
 
 namespace dk::cli {
 
@@ -9,11 +8,7 @@ int RunSave(CliSession& session, const Arguments& args) {
         return session.Fail("usage: dklist save LIST");
     if (!session.Open(args[0]))
         return 1;
-    const SaveResult saved = SaveList(*session.State.Document, session.State.ListPath, nullptr);
-    if (saved.Error != SaveError::None)
-        return session.Fail(Text(session.Texts.MessageTexts, message::CreateFileError) + " - " +
-                            session.State.ListPath + " (" + saved.Detail + ")");
-    return 0;
+    return session.Save();
 }
 
 } // namespace dk::cli

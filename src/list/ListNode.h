@@ -3,6 +3,7 @@
 #include "list/ListRecord.h"
 
 #include <span>
+#include <string_view>
 
 namespace dk {
 
@@ -15,5 +16,13 @@ struct ListNode {
     ListNode* Parent = nullptr;
     std::span<ListNode*> Children;
 };
+
+// The first child whose Name is exactly `name`, or null.
+inline ListNode* FindChild(const ListNode& node, std::string_view name) {
+    for (ListNode* child : node.Children)
+        if (child->Record->Name() == name)
+            return child;
+    return nullptr;
+}
 
 } // namespace dk

@@ -1,9 +1,10 @@
 #include "marks/Commentunit.h"
 
+#include "app/UserPrompts.h"
+
 #include "list/ListRecord.h"
 
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -17,12 +18,6 @@ namespace {
 
 QString CaptionText(const localeTexts& texts, std::int32_t index) {
     return QString::fromStdString(Text(texts.CaptionTexts, index));
-}
-
-void ShowPlainMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dorvik.light"), text, QMessageBox::Ok,
-                    parent);
-    box.exec();
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, int left) {

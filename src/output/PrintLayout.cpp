@@ -1,37 +1,19 @@
 #include "output/PrintLayout.h"
 
+#include "output/FolderWalk.h"
+
 #include <cstddef>
 
 namespace dk {
 
 std::vector<std::string> CollectPrintLines(std::span<ListNode* const> entries) {
-    struct Frame {
-        std::span<ListNode* const> Entries;
-        std::size_t Next = 0;
-        std::size_t PathLength = 0; // the path's length outside this folder
-    };
     std::vector<std::string> lines;
-    std::vector<Frame> pending{{entries, 0, 0}};
-    std::string path; // folder names below the shown folder, joined by "\"
-    while (!pending.empty()) {
-        Frame& frame = pending.back();
-        if (frame.Next == frame.Entries.size()) {
-            path.resize(frame.PathLength);
-            pending.pop_back();
-            continue;
-        }
-        const ListNode& entry = *frame.Entries[frame.Next++];
+    WalkWithFolderPath(entries, [&](const ListNode& entry, std::string_view path) {
         const ListRecord& record = *entry.Record;
-        if (record.Kind() == KindFolder) {
-            const std::size_t outside = path.size();
-            if (!path.empty())
-                path += '\\';
-            path += record.Name();
-            pending.push_back({entry.Children, 0, outside});
-            continue;
-        }
+        if (record.Kind() == KindFolder)
+            return true;
         std::string line;
-        line.reserve(1 + path.size() + record.Name().size());
+        line.reserve(1 + path.size() + 1 + record.Name().size());
         if (record.IsDamaged())
             line += '*';
         if (!path.empty()) {
@@ -40,7 +22,8 @@ std::vector<std::string> CollectPrintLines(std::span<ListNode* const> entries) {
         }
         line += record.Name();
         lines.push_back(std::move(line));
-    }
+        return true;
+    });
     return lines;
 }
 

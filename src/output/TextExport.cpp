@@ -1,6 +1,7 @@
 #include "output/TextExport.h"
 
 #include "list/ListPaths.h"
+#include "output/FolderWalk.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,24 +16,6 @@ namespace {
 constexpr std::string_view LineEnd = "\r\n";
 constexpr std::size_t BufferBytes = 1 << 20;
 
-// How far ahead in a folder the records to come are fetched into the cache.
-constexpr std::size_t PrefetchDistance = 8;
-
-// A walk over millions of records waits mostly on memory: each record is
-// touched once, at the name and at the kind and flags further in.
-void Prefetch(const ListNode* node) {
-    const auto* bytes = node->Record->Raw.data();
-    __builtin_prefetch(bytes);
-    __builtin_prefetch(bytes + ListRecord::KindOffset);
-    __builtin_prefetch(bytes + ListRecord::StrikeOutOffset);
-}
-
-struct Frame {
-    std::span<ListNode* const> Entries;
-    std::size_t Next = 0;
-    std::size_t PathLength = 0; // the path's length outside this folder
-};
-
 } // namespace
 
 std::string& LastExportFolder() {
@@ -42,34 +25,20 @@ std::string& LastExportFolder() {
 
 ExportStatus WriteTextLines(std::span<ListNode* const> entries, DataOutput& out,
                             std::string& lastExportFolder, ProgressSink* progress) {
-    std::vector<Frame> pending{{entries, 0, 0}};
-    std::string path; // folder names below the root, joined by "\"
+    ExportStatus status = ExportStatus::Done;
     std::string line;
-    while (!pending.empty()) {
-        Frame& frame = pending.back();
-        if (frame.Next == frame.Entries.size()) {
-            path.resize(frame.PathLength);
-            pending.pop_back();
-            continue;
-        }
-        if (frame.Next + PrefetchDistance < frame.Entries.size())
-            Prefetch(frame.Entries[frame.Next + PrefetchDistance]);
-        const ListNode& entry = *frame.Entries[frame.Next++];
+    WalkWithFolderPath(entries, [&](const ListNode& entry, std::string_view path) {
+        // One step per entry, folders too; cancelling stops before the next line.
         if (progress) {
             progress->Step();
-            if (progress->CancelRequested())
-                return ExportStatus::Cancelled;
+            if (progress->CancelRequested()) {
+                status = ExportStatus::Cancelled;
+                return false;
+            }
         }
         const ListRecord& record = *entry.Record;
-        if (record.Kind() == KindFolder) {
-            const std::size_t outside = path.size();
-            if (!path.empty())
-                path += '\\';
-            path += record.Name();
-            pending.push_back({entry.Children, 0, outside});
-            continue;
-        }
-
+        if (record.Kind() == KindFolder)
+            return true;
         line.clear();
         if (path != lastExportFolder) {
             line += LineEnd;
@@ -85,10 +54,13 @@ ExportStatus WriteTextLines(std::span<ListNode* const> entries, DataOutput& out,
         }
         line += record.Name();
         line += LineEnd;
-        if (!out.Write(line.data(), line.size()))
-            return ExportStatus::WriteFailed;
-    }
-    return ExportStatus::Done;
+        if (!out.Write(line.data(), line.size())) {
+            status = ExportStatus::WriteFailed;
+            return false;
+        }
+        return true;
+    });
+    return status;
 }
 
 ExportFile::~ExportFile() {

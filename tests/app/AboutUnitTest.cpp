@@ -1,4 +1,6 @@
 #include "app/AboutUnit.h"
+#include "TestSupport.h"
+#include "UiTestHelpers.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -10,53 +12,11 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <algorithm>
 #include <string>
 
-// Failures print texts rather than their bytes.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace dk {
 namespace {
-
-class ScopedLanguage {
-public:
-    explicit ScopedLanguage(const char* code) : old_(currentLanguage) { currentLanguage = code; }
-    ~ScopedLanguage() { currentLanguage = old_; }
-
-private:
-    std::string old_;
-};
-
-// Answers the first message box that comes up while it lives: keeps what the
-// box showed and presses its OK button.
-class MessageCatcher : public QObject {
-public:
-    MessageCatcher() {
-        connect(&timer_, &QTimer::timeout, this, &MessageCatcher::Look);
-        timer_.start(10);
-    }
-    bool seen = false;
-    QString title, text;
-    QMessageBox::StandardButtons buttons;
-
-private:
-    void Look() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || seen)
-            return;
-        seen = true;
-        title = box->windowTitle();
-        text = box->text();
-        buttons = box->standardButtons();
-        box->done(QMessageBox::Ok);
-    }
-    QTimer timer_;
-};
 
 struct Layout {
     QSize window;
@@ -74,7 +34,7 @@ Layout Capture(const TAboutForm& form) {
 TEST(AboutForm, LaysItselfOutFromTheWiderLineTheSameAtEveryShowing) {
     for (const char* language : {"rus", "eng"}) {
         SCOPED_TRACE(language);
-        ScopedLanguage scoped(language);
+        test::ScopedLanguage scoped(language);
         localeTexts texts;
         BuildInterfaceTexts(texts);
         QWidget mainWindow;
@@ -128,7 +88,7 @@ TEST(AboutForm, LinkOpensItsHintAndReportsAFailureWithTheAddress) {
             return opens;
         });
         form.show();
-        MessageCatcher catcher;
+        test::MessageCatcher catcher;
         QTest::mouseClick(link, Qt::LeftButton);
         QCoreApplication::processEvents();
 

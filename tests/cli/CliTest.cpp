@@ -1,32 +1,15 @@
+#include "CliRunner.h"
 #include "TestSupport.h"
 #include "cli/Commands.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace dk::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs one dklist command in-process, as main() would.
-Outcome Dklist(int (*command)(CliSession&, const Arguments&), const Arguments& args) {
-    std::ostringstream out, err;
-    CliSession session;
-    session.Out = &out;
-    session.Err = &err;
-    currentLanguage = "eng";
-    BuildInterfaceTexts(session.Texts);
-    session.State.Codec = TextCodec::Create(DefaultEncoding);
-    const int status = command(session, args);
-    currentLanguage = "rus";
-    return {status, out.str(), err.str()};
-}
+using test::RunDklist;
+using Outcome = test::CliOutcome;
 
 class Cli : public ::testing::Test {
 protected:
@@ -41,7 +24,7 @@ protected:
 
 TEST_F(Cli, InfoPrintsHeaderRootAndCounts) {
     Make("header \"Диск D\"\nroot \"D:\\Data\"\nD Фото\n  F a.jpg\nF b\nX odd\n");
-    const Outcome run = Dklist(RunInfo, {list});
+    const Outcome run = RunDklist(RunInfo, {list});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "header: Диск D\nroot: D:\\Data\nfolders: 2\nfiles: 3\nrecords: 5\n");
 }
@@ -49,26 +32,28 @@ TEST_F(Cli, InfoPrintsHeaderRootAndCounts) {
 TEST_F(Cli, SaveWritesTheListBackInPlace) {
     Make("root \"C:\\\"\nF a comment=x\n");
     const auto before = test::ReadBytes(list);
-    const Outcome run = Dklist(RunSave, {list});
+    const Outcome run = RunDklist(RunSave, {list});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Dklist(RunInfo, {list}).out,
+    EXPECT_EQ(RunDklist(RunInfo, {list}).out,
               "header: Dorvik list\nroot: \nfolders: 1\nfiles: 1\nrecords: 2\n");
 }
 
 TEST_F(Cli, AListThatCannotBeOpenedGivesTheWindowsMessageAndWritesNothing) {
     test::WriteBytes(list, {'n', 'o', 't', ' ', 'z', 'i', 'p'});
     for (auto command : {RunInfo, RunSave}) {
-        const Outcome run = Dklist(command, {list});
+        const Outcome run = RunDklist(command, {list});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.rfind("Unpack file error - " + list, 0), 0u) << run.err;
-        EXPECT_EQ(test::ReadBytes(list), (std::vector<std::uint8_t>{'n', 'o', 't', ' ', 'z', 'i', 'p'}));
+        EXPECT_EQ(test::ReadBytes(list),
+                  (std::vector<std::uint8_t>{'n', 'o', 't', ' ', 'z', 'i', 'p'}));
     }
-    const Outcome missing = Dklist(RunInfo, {dir / "missing.dk"});
+    const Outcome missing = RunDklist(RunInfo, {dir / "missing.dk"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),
-              1) << "nothing but the list itself";
+              1)
+        << "nothing but the list itself";
 }
 
 TEST_F(Cli, LsPrintsTheRowsOfAFolderListing) {
@@ -78,16 +63,16 @@ D "Отчёты"
   D "2024 год"
     F a.doc
 )");
-    Outcome root = Dklist(RunLs, {list});
+    Outcome root = RunDklist(RunLs, {list});
     EXPECT_EQ(root.status, 0) << root.err;
     EXPECT_EQ(root.out, "Отчёты\t0\t----\t----\t----\t----\n"
                         "b.txt\t2\t01.02.2003 04:05:06\t----\tRT\tк отчёту\n");
     for (const char* path : {"Отчёты/2024 год", "Отчёты\\2024 год\\"}) {
-        const Outcome sub = Dklist(RunLs, {list, path});
+        const Outcome sub = RunDklist(RunLs, {list, path});
         EXPECT_EQ(sub.status, 0) << path;
         EXPECT_EQ(sub.out, "..\na.doc\t0\t----\t----\t----\t----\n") << path;
     }
-    const Outcome missing = Dklist(RunLs, {list, "отчёты"});
+    const Outcome missing = RunDklist(RunLs, {list, "отчёты"});
     EXPECT_EQ(missing.status, 1) << "names match exactly";
     EXPECT_EQ(missing.out, "");
 }

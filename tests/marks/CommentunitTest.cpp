@@ -1,4 +1,6 @@
 #include "marks/Commentunit.h"
+#include "TestSupport.h"
+#include "UiTestHelpers.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -10,61 +12,13 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <string>
-
-// Failures print texts rather than their bytes.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace dk {
 namespace {
 
-class ScopedLanguage {
-public:
-    explicit ScopedLanguage(const char* code) : old_(currentLanguage) { currentLanguage = code; }
-    ~ScopedLanguage() { currentLanguage = old_; }
-
-private:
-    std::string old_;
-};
-
-// Answers the first message box that comes up while it lives: keeps what the
-// box showed and presses its OK button.
-class MessageCatcher : public QObject {
-public:
-    MessageCatcher() {
-        connect(&timer_, &QTimer::timeout, this, &MessageCatcher::Look);
-        timer_.start(10);
-    }
-    bool seen = false;
-    QString title, text;
-    QMessageBox::StandardButtons buttons;
-
-private:
-    void Look() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || seen)
-            return;
-        seen = true;
-        title = box->windowTitle();
-        text = box->text();
-        buttons = box->standardButtons();
-        box->done(QMessageBox::Ok);
-    }
-    QTimer timer_;
-};
-
-localeTexts BuiltTexts() {
-    localeTexts texts;
-    BuildInterfaceTexts(texts);
-    return texts;
-}
-
 struct CommentDialog {
-    localeTexts texts = BuiltTexts();
+    localeTexts texts = test::BuiltTexts();
     TCommentForm form{texts};
     QPlainTextEdit* edit() { return form.findChild<QPlainTextEdit*>("redComment"); }
     QPushButton* ok() { return form.findChild<QPushButton*>("btOk"); }
@@ -92,7 +46,7 @@ TEST(CommentForm, TitleNamesTheEntryInEitherLanguage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.language) + " " + c.kind);
-        ScopedLanguage language(c.language);
+        test::ScopedLanguage language(c.language);
         CommentDialog dialog;
         dialog.form.SetCommentKind(c.kind);
         dialog.form.SetCommentTarget(QString::fromUtf8(c.target));
@@ -112,7 +66,7 @@ TEST(CommentForm, EmptyTextIsRefusedWithAMessageAndCancels) {
     dialog.edit()->clear();
 
     QSignalSpy rejected(&dialog.form, &QDialog::rejected);
-    MessageCatcher catcher;
+    test::MessageCatcher catcher;
     QTest::mouseClick(dialog.ok(), Qt::LeftButton);
     EXPECT_TRUE(catcher.seen);
     EXPECT_EQ(catcher.text, QStringLiteral(u"Комментарий не введён!"));

@@ -1,30 +1,17 @@
+#include "CliRunner.h"
 #include "TestSupport.h"
 #include "cli/Commands.h"
 #include "list/ListLoader.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace dk::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string err;
-};
+using Outcome = test::CliOutcome;
 
-// Runs one dklist command in-process, as main() would.
 Outcome Dklist(int (*command)(CliSession&, const Arguments&), const Arguments& args) {
-    std::ostringstream out, err;
-    CliSession session;
-    session.Out = &out;
-    session.Err = &err;
-    currentLanguage = "eng";
-    BuildInterfaceTexts(session.Texts);
-    session.State.Codec = TextCodec::Create(DefaultEncoding);
-    const int status = command(session, args);
-    currentLanguage = "rus";
-    return {status, err.str()};
+    return test::RunDklist(command, args);
 }
 
 class MarkAndComment : public ::testing::Test {

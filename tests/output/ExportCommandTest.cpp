@@ -1,8 +1,8 @@
+#include "CliRunner.h"
 #include "TestSupport.h"
 #include "cli/Commands.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace dk::cli {
 namespace {
@@ -12,18 +12,13 @@ protected:
     test::TempDir dir;
     test::ScopedEnv tmpVar{"TMP", dir.Path().c_str()};
     std::string list = dir / "home.dk";
-    std::ostringstream out, err;
+    std::string out, err;
 
     int Run(const Arguments& args) {
-        CliSession session;
-        session.Out = &out;
-        session.Err = &err;
-        currentLanguage = "eng";
-        BuildInterfaceTexts(session.Texts);
-        session.State.Codec = TextCodec::Create(DefaultEncoding);
-        const int status = RunExport(session, args);
-        currentLanguage = "rus";
-        return status;
+        const test::CliOutcome run = test::RunDklist(RunExport, args);
+        out = run.out;
+        err = run.err;
+        return run.status;
     }
 };
 
@@ -37,19 +32,18 @@ TEST_F(ExportCommand, WritesTheFirstExportAfterTheRootIsListedFoldersFirst) {
                     .WriteListFile(list, &error))
         << error;
     const std::string text = dir / "home.txt";
-    EXPECT_EQ(Run({list, text}), 0) << err.str();
+    EXPECT_EQ(Run({list, text}), 0) << err;
     EXPECT_EQ(test::ReadText(text), "\r\nDocs\\a.txt\r\n\r\n*Docs\\Old\\b.doc\r\n\r\n*c.bin\r\n");
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(out, "");
 }
 
 TEST_F(ExportCommand, AFileThatCannotBeWrittenFails) {
     std::string error;
     ASSERT_TRUE(test::Describe("F a\n").WriteListFile(list, &error)) << error;
     for (const std::string& target : {dir / "missing/out.txt", std::string("/dev/full")}) {
-        err.str("");
+        err.clear();
         EXPECT_EQ(Run({list, target}), 1) << target;
-        EXPECT_EQ(err.str().rfind("dklist: Error in creating file! - " + target, 0), 0u)
-            << err.str();
+        EXPECT_EQ(err.rfind("dklist: Error in creating file! - " + target, 0), 0u) << err;
     }
 }
 

@@ -1,4 +1,6 @@
 #include "output/Opensaveunit.h"
+#include "TestSupport.h"
+#include "UiTestHelpers.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -6,25 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 #include <string>
-
-// Failures print texts rather than their bytes.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace dk {
 namespace {
-
-class ScopedLanguage {
-public:
-    explicit ScopedLanguage(const char* code) : old_(currentLanguage) { currentLanguage = code; }
-    ~ScopedLanguage() { currentLanguage = old_; }
-
-private:
-    std::string old_;
-};
 
 TEST(OpenSaveForm, PanelShowsTheTextOfTheSender) {
     const struct {
@@ -43,7 +30,7 @@ TEST(OpenSaveForm, PanelShowsTheTextOfTheSender) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.language) + " " + std::to_string(c.sender.value_or(-1)));
-        ScopedLanguage language(c.language);
+        test::ScopedLanguage language(c.language);
         localeTexts texts;
         BuildInterfaceTexts(texts);
         QPointer<TOpenSaveForm> form = new TOpenSaveForm(texts);

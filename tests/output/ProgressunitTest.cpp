@@ -1,4 +1,6 @@
 #include "output/Progressunit.h"
+#include "TestSupport.h"
+#include "UiTestHelpers.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -9,40 +11,19 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
-
-// Failures print texts rather than their bytes.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace dk {
 namespace {
-
-class ScopedLanguage {
-public:
-    explicit ScopedLanguage(const char* code) : old_(currentLanguage) { currentLanguage = code; }
-    ~ScopedLanguage() { currentLanguage = old_; }
-
-private:
-    std::string old_;
-};
 
 void DeleteClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-localeTexts BuiltTexts() {
-    localeTexts texts;
-    BuildInterfaceTexts(texts);
-    return texts;
-}
-
 // A progress window as a run holds it: made fresh, deleting itself on close.
 struct ProgressRun {
     ~ProgressRun() { delete form.data(); }
-    localeTexts texts = BuiltTexts();
+    localeTexts texts = test::BuiltTexts();
     QPointer<TProgressForm> form = new TProgressForm(texts);
     template <class T> T* child(const char* name) { return form->findChild<T*>(name); }
 
@@ -60,7 +41,7 @@ struct ProgressRun {
 };
 
 TEST(ProgressForm, RunShowsOnlyTheBarAndFinishRestoresTheFirstLook) {
-    ScopedLanguage english("eng");
+    test::ScopedLanguage english("eng");
     ProgressRun run;
     run.ExpectFirstLook();
     EXPECT_EQ(run.child<QLabel>("laDir")->text(), "0");

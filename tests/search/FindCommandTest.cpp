@@ -1,17 +1,13 @@
+#include "CliRunner.h"
 #include "TestSupport.h"
 #include "cli/Commands.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace dk::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Outcome = test::CliOutcome;
 
 class Find : public ::testing::Test {
 protected:
@@ -23,19 +19,7 @@ protected:
         std::string error;
         ASSERT_TRUE(test::Describe(description).WriteListFile(list, &error)) << error;
     }
-    // `dklist find` in-process, as main() runs it.
-    Outcome Run(const Arguments& args) {
-        std::ostringstream out, err;
-        CliSession session;
-        session.Out = &out;
-        session.Err = &err;
-        currentLanguage = "eng";
-        BuildInterfaceTexts(session.Texts);
-        session.State.Codec = TextCodec::Create(DefaultEncoding);
-        const int status = RunFind(session, args);
-        currentLanguage = "rus";
-        return {status, out.str(), err.str()};
-    }
+    Outcome Run(const Arguments& args) { return test::RunDklist(RunFind, args); }
 };
 
 TEST_F(Find, PrintsTheResultViewOfASearchMadeAfterOpening) {

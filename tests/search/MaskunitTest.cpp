@@ -1,4 +1,6 @@
 #include "search/Maskunit.h"
+#include "TestSupport.h"
+#include "UiTestHelpers.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,26 +9,13 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <functional>
-
-// Failures print texts rather than their bytes.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace dk {
 namespace {
 
-localeTexts BuiltTexts() {
-    localeTexts texts;
-    BuildInterfaceTexts(texts);
-    return texts;
-}
-
 struct MaskDialog {
-    localeTexts texts = BuiltTexts();
+    localeTexts texts = test::BuiltTexts();
     TMaskForm form{texts};
     QLineEdit* edit() { return form.findChild<QLineEdit*>("ledMask"); }
     QPushButton* find() { return form.findChild<QPushButton*>("FindBitBtn"); }

@@ -4,12 +4,10 @@
 // and remembers what was shown.
 #include "app/UserPrompts.h"
 
+#include "UiTestHelpers.h"
+
 #include <QStringList>
 #include <deque>
-#include <ostream>
-
-// Readable QString values in test failures.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace dk::test {
 

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "Description.h"
+#include "app/LocaleTexts.h"
 #include "list/ReadNode.h"
 
 #include <cstdlib>
@@ -42,6 +43,15 @@ ScopedEnv::~ScopedEnv() {
     else
         ::unsetenv(name_.c_str());
 }
+
+localeTexts BuiltTexts() {
+    localeTexts texts;
+    BuildInterfaceTexts(texts);
+    return texts;
+}
+
+ScopedLanguage::ScopedLanguage(const char* code) : old_(currentLanguage) { currentLanguage = code; }
+ScopedLanguage::~ScopedLanguage() { currentLanguage = old_; }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -3,6 +3,7 @@
 // Helpers the tests share: scratch folders, whole-file reads, and lists made
 // in code with the mkdk library.
 #include "ListBuilder.h"
+#include "app/LocaleTexts.h"
 #include "list/ListDocument.h"
 #include "list/TextCodec.h"
 
@@ -36,6 +37,19 @@ public:
 private:
     std::string name_;
     bool had_;
+    std::string old_;
+};
+
+// The four text tables, filled.
+localeTexts BuiltTexts();
+
+// The interface language for the life of the object.
+class ScopedLanguage {
+public:
+    explicit ScopedLanguage(const char* code);
+    ~ScopedLanguage();
+
+private:
     std::string old_;
 };
 
