@@ -9,7 +9,9 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstring>
 #include <zip.h>
+#include <zlib.h>
 
 namespace dk {
 namespace {
@@ -169,6 +171,91 @@ TEST_F(LoadAndSave, ACancelledSaveLeavesTheListByteForByte) {
     EXPECT_EQ(SaveList(*loaded.Document, list, &cancel).Error, SaveError::Cancelled);
     EXPECT_EQ(ReadBytes(list), before);
     EXPECT_FALSE(test::FileExists(SaveDataPath(list)));
+}
+
+// A deflate stream of `megabytes` MiB of zero bytes, a few hundred bytes per
+// MiB: one flushed block of a MiB of zeros, repeated (its back references can
+// only ever copy zeros), then an empty final block.
+std::vector<std::uint8_t> DeflatedZeros(std::size_t megabytes, std::uint32_t& crc) {
+    const std::vector<std::uint8_t> zeros(1 << 20, 0);
+    z_stream z{};
+    deflateInit2(&z, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
+    std::vector<std::uint8_t> block(deflateBound(&z, zeros.size()) + 64);
+    z.next_in = const_cast<std::uint8_t*>(zeros.data());
+    z.avail_in = static_cast<uInt>(zeros.size());
+    z.next_out = block.data();
+    z.avail_out = static_cast<uInt>(block.size());
+    deflate(&z, Z_FULL_FLUSH);
+    block.resize(block.size() - z.avail_out);
+    deflateEnd(&z);
+    std::vector<std::uint8_t> stream;
+    const uLong oneCrc = crc32(0, zeros.data(), static_cast<uInt>(zeros.size()));
+    crc = 0;
+    for (std::size_t i = 0; i < megabytes; ++i) {
+        stream.insert(stream.end(), block.begin(), block.end());
+        crc = static_cast<std::uint32_t>(i == 0 ? oneCrc : crc32_combine(crc, oneCrc, 1 << 20));
+    }
+    stream.push_back(0x03); // an empty final block with fixed codes
+    stream.push_back(0x00);
+    return stream;
+}
+
+struct RawEntry {
+    const std::vector<std::uint8_t>* bytes;
+    std::uint64_t size;
+    std::uint32_t crc;
+    std::size_t offset = 0;
+};
+
+// libzip stores already deflated bytes as they are when the source says so.
+zip_int64_t RawEntrySource(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
+    auto* entry = static_cast<RawEntry*>(state);
+    switch (command) {
+    case ZIP_SOURCE_OPEN:
+        entry->offset = 0;
+        return 0;
+    case ZIP_SOURCE_READ: {
+        const std::size_t n = std::min<std::size_t>(length, entry->bytes->size() - entry->offset);
+        std::memcpy(data, entry->bytes->data() + entry->offset, n);
+        entry->offset += n;
+        return static_cast<zip_int64_t>(n);
+    }
+    case ZIP_SOURCE_STAT: {
+        auto* st = static_cast<zip_stat_t*>(data);
+        zip_stat_init(st);
+        st->valid = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC;
+        st->size = entry->size;
+        st->comp_size = entry->bytes->size();
+        st->comp_method = ZIP_CM_DEFLATE;
+        st->crc = entry->crc;
+        return sizeof(zip_stat_t);
+    }
+    case ZIP_SOURCE_SUPPORTS:
+        return ZIP_SOURCE_SUPPORTS_READABLE;
+    default:
+        return 0;
+    }
+}
+
+TEST_F(LoadAndSave, GigabytesOfZerosAreRefusedWithoutExhaustingMemory) {
+    // Zero bytes read as records that each declare one child: a chain that
+    // never ends, cut off when the data does. A gibibyte is 1.8 million deep.
+    constexpr std::size_t megabytes = 1024;
+    RawEntry entry;
+    std::vector<std::uint8_t> stream = DeflatedZeros(megabytes, entry.crc);
+    entry.bytes = &stream;
+    entry.size = std::uint64_t(megabytes) << 20;
+    const std::string list = dir / "zeros.dk";
+    zip_t* archive = zip_open(list.c_str(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    zip_source_t* source = zip_source_function(archive, RawEntrySource, &entry);
+    ASSERT_GE(zip_file_add(archive, "zeros", source, 0), 0);
+    ASSERT_EQ(zip_close(archive), 0);
+    ASSERT_LT(test::ReadBytes(list).size(), 2u << 20) << "a small file";
+
+    LoadResult loaded = LoadList(container, list, nullptr);
+    EXPECT_EQ(loaded.Error, LoadError::DataTruncated);
+    EXPECT_FALSE(loaded.Document);
+    EXPECT_FALSE(test::FileExists(container.BaseDir() + "zeros"));
 }
 
 TEST_F(LoadAndSave, AFailingSaveLeavesTheListByteForByte) {
