@@ -8,26 +8,23 @@
 #include "browse/ListingTexts.h"
 #include "list/ListLoader.h"
 #include "list/ListPaths.h"
-#include "list/ListSaver.h"
+#include "list/SaveCommand.h"
+#include "marks/CommentCommand.h"
 #include "marks/CommentRules.h"
 #include "marks/Commentunit.h"
 #include "marks/Marks.h"
 #include "output/Opensaveunit.h"
-#include "output/PrintLayout.h"
-#include "output/Printing.h"
-#include "output/ProgressDisplay.h"
-#include "output/TextExport.h"
+#include "output/PrintCommand.h"
+#include "output/TextExportCommand.h"
 #include "search/Maskunit.h"
-#include "search/Search.h"
+#include "search/SearchCommand.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
@@ -533,27 +530,6 @@ bool TInfoFileForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TInfoFileForm::spbtSearchClick() {
-    if (!State.Root()) {
-        ShowMessage(message::ListEmpty);
-        return;
-    }
-    if (!State.Tree.Root() || MaskForm->exec() != QDialog::Accepted)
-        return;
-    const std::string mask = State.Codec->Encode(MaskForm->SearchMask().toStdString());
-    if (!MaskStartsSearch(mask))
-        return;
-    OperationSender = spbtSearch;
-    ShowBusyWindow();
-    const SearchOutcome outcome = RunSearch(State, mask);
-    CloseBusyWindow();
-    listModel_->RowsReplaced();
-    if (outcome == SearchOutcome::OutOfMemory)
-        ShowMessage(message::Error, " - " + QString(IsLanguage(currentLanguage, "ENG")
-                                                        ? "the results do not fit in memory"
-                                                        : "результаты не помещаются в памяти"));
-}
-
 void TInfoFileForm::RunMark(bool (*command)(WindowState&, const std::vector<std::size_t>&)) {
     // The rows take their new colours when they are next painted.
     command(State, SelectedRows());
@@ -578,112 +554,21 @@ void TInfoFileForm::lvInfoContextPopup(const QPoint& at) {
     PopupMenu->popup(lvInfo->viewport()->mapToGlobal(at));
 }
 
+// The commands live in their subsystems; the window hands itself over.
+void TInfoFileForm::spbtSearchClick() {
+    RunSearchCommand(*this);
+}
 void TInfoFileForm::spbtCommentClick() {
-    const CommentSelection selection = CheckCommentSelection(State.Shown, SelectedRows());
-    if (selection.Message >= 0)
-        ShowMessage(selection.Message);
-    if (selection.State != CommentSelection::Status::Ready)
-        return;
-    ListNode& entry = *selection.Entry;
-    CommentForm->SetCommentText(listModel_->Decode(entry.Record->Comment()));
-    CommentForm->SetCommentTarget(listModel_->Decode(State.Shown.Caption(selection.Row)));
-    CommentForm->SetCommentKind(entry.Record->Kind());
-    if (CommentForm->exec() == QDialog::Accepted) {
-        ApplyComment(State, entry, CommentForm->CommentText().toStdString());
-        listModel_->ShowComment(selection.Row, CommentForm->CommentText());
-    }
-    CommentForm->SetCommentText({});
+    RunCommentCommand(*this);
 }
-
 bool TInfoFileForm::spbtSaveClick(QObject* sender) {
-    if (!State.Root()) {
-        ShowMessage(message::NoDataToSave);
-        return false;
-    }
-    OperationSender = sender;
-    QApplication::processEvents();
-    EnableCommands(false);
-    ProgressRun run;
-    ProgressDisplay progress(Texts, this, run);
-    progress.Show(ProgressKindSaving, static_cast<std::int64_t>(CountNodesBelow(*State.Root())),
-                  QString::fromStdString(Text(Texts.MessageTexts, message::SaveProgress)));
-    bool cursorSet = false;
-    const SaveResult saved = SaveList(*State.Document, State.ListPath, &run, [&] {
-        EnableCommands(true);
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-        cursorSet = true;
-    });
-    progress.Finish();
-    if (cursorSet)
-        QApplication::restoreOverrideCursor();
-    EnableCommands(true);
-    if (saved.Error == SaveError::None) {
-        State.ListChanged = false;
-        return true;
-    }
-    if (saved.Error != SaveError::Cancelled)
-        ShowMessage(message::CreateFileError, " - " + QString::fromStdString(State.ListPath) +
-                                                  "\n" +
-                                                  QString::fromLocal8Bit(saved.Detail.c_str()));
-    return false;
+    return RunSaveCommand(*this, sender);
 }
-
 void TInfoFileForm::mmPrintClick() {
-    if (!State.Shown.HasEntries) {
-        ShowMessage(message::NoDataToPrint);
-        return;
-    }
-    if (State.Shown.SearchMode)
-        return;
-    std::vector<std::string> lines = CollectPrintLines(State.Shown.CurrentEntries);
-    for (std::string& line : lines)
-        line = State.Codec->Decode(line);
-    const PrintOutcome printed = PrintLines(lines, windowTitle());
-    if (printed != PrintOutcome::Printed)
-        prompts_->Message(this, PrintFailureText(printed));
+    RunPrintCommand(*this);
 }
-
 void TInfoFileForm::mmSaveTextClick() {
-    EnableCommands(false);
-    struct Reenable {
-        TInfoFileForm* form;
-        ~Reenable() { form->EnableCommands(true); }
-    } reenable{this};
-    if (!State.Root()) {
-        ShowMessage(message::NoDataToExport);
-        return;
-    }
-    if (State.Shown.SearchMode)
-        return;
-    const QString proposed = QFileInfo(QString::fromStdString(State.ListPath))
-                                 .dir()
-                                 .filePath(QString::fromStdString(DefaultExportName(
-                                     std::string(State.Tree.Caption(*State.Tree.Root())))));
-    const QString chosen = prompts_->SaveFileName(this, sdSaveText.Title, "*.TXT|*.txt", proposed);
-    if (chosen.isEmpty())
-        return;
-    const std::string path = ExportFileName(chosen.toStdString());
-    if (QFileInfo::exists(QString::fromStdString(path)) &&
-        prompts_->Question(this,
-                           QString::fromStdString(Text(Texts.MessageTexts, message::ReplaceFile)),
-                           QString::fromStdString(Text(Texts.MessageTexts, message::Request)),
-                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-        return;
-    OperationSender = spbtSaveText;
-    QApplication::processEvents();
-    ExportFile file;
-    ExportResult result = file.Create(path);
-    if (result.Status == ExportStatus::Done) {
-        ProgressRun run;
-        ProgressDisplay progress(Texts, this, run);
-        progress.Show(ProgressKindExport, static_cast<std::int64_t>(CountNodesBelow(*State.Root())),
-                      QString::fromStdString(Text(Texts.MessageTexts, message::ExportProgress)));
-        result = WriteTextExport(*State.Root(), file, LastExportFolder(), &run);
-        progress.Finish();
-    }
-    const std::string failure = ExportMessage(Texts, result, path);
-    if (!failure.empty())
-        prompts_->Message(this, QString::fromStdString(failure));
+    RunTextExportCommand(*this);
 }
 
 void TInfoFileForm::spbtAboutClick() {

@@ -113,6 +113,16 @@ public:
     // Text of a hint as navigation sets it.
     QString HintText(const Hint& hint) const;
 
+    // What the commands use of the window.
+    void ShowMessage(int messageIndex, const QString& suffix = {});
+    // The busy window for the running operation, chosen by OperationSender;
+    // the window takes no input until it is closed.
+    void ShowBusyWindow();
+    void CloseBusyWindow();
+    // While a long operation runs, nothing but its own window takes input.
+    void EnableCommands(bool enabled);
+    std::vector<std::size_t> SelectedRows() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -130,12 +140,6 @@ private:
     void CreateActions();
     void CheckListArgument();
     void OpenPendingList();
-    void ShowMessage(int messageIndex, const QString& suffix = {});
-    void ShowBusyWindow();
-    void CloseBusyWindow();
-    // While a long operation runs, nothing but its own window takes input.
-    void EnableCommands(bool enabled);
-    std::vector<std::size_t> SelectedRows() const;
     void RunMark(bool (*command)(WindowState&, const std::vector<std::size_t>&));
     void lvInfoContextPopup(const QPoint& at);
     void DiscardList();
