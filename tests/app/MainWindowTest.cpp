@@ -179,7 +179,7 @@ TEST_F(MainWindow, DoubleClickEnterParentRowAndUp) {
 TEST_F(MainWindow, OpenFailuresAreReported) {
     const std::string good = MakeList("good.dk");
     auto cut = test::Describe("F a\n").Data();
-    cut.resize(cut.size() - 100);
+    cut.erase(cut.end() - 100, cut.end());
     std::string error;
     ASSERT_TRUE(mkdk::WriteListFile(cut, dir / "cut.dk", &error));
     ASSERT_TRUE(mkdk::WriteListFile({}, dir / "empty.dk", &error));

@@ -88,7 +88,7 @@ TEST(ReadNode, HeaderAndChildCountEdgeCases) {
     std::vector<std::uint8_t> trailing = single.Data();
     trailing.insert(trailing.end(), 1000, 0xAB);
     std::vector<std::uint8_t> cutRecord = single.Data();
-    cutRecord.resize(cutRecord.size() - 1);
+    cutRecord.pop_back();
     const Case cases[] = {
         {"root alone", single.Data(), ReadError::None, 1},
         {"negative LastChildIndex means no children", negative.Data(), ReadError::None, 1},
