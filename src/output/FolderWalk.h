@@ -54,4 +54,13 @@ bool WalkWithFolderPath(std::span<ListNode* const> entries, Visit&& visit) {
     return true;
 }
 
+// Appends "path\name", or the bare name for an entry of the starting list.
+inline void AppendEntryPath(std::string& line, std::string_view path, std::string_view name) {
+    if (!path.empty()) {
+        line += path;
+        line += '\\';
+    }
+    line += name;
+}
+
 } // namespace dk

@@ -16,11 +16,7 @@ std::vector<std::string> CollectPrintLines(std::span<ListNode* const> entries) {
         line.reserve(1 + path.size() + 1 + record.Name().size());
         if (record.IsDamaged())
             line += '*';
-        if (!path.empty()) {
-            line += path;
-            line += '\\';
-        }
-        line += record.Name();
+        AppendEntryPath(line, path, record.Name());
         lines.push_back(std::move(line));
         return true;
     });

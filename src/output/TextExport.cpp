@@ -48,11 +48,7 @@ ExportStatus WriteTextLines(std::span<ListNode* const> entries, DataOutput& out,
             line += '*';
         if (record.IsDamaged())
             line += '*';
-        if (!path.empty()) {
-            line += path;
-            line += '\\';
-        }
-        line += record.Name();
+        AppendEntryPath(line, path, record.Name());
         line += LineEnd;
         if (!out.Write(line.data(), line.size())) {
             status = ExportStatus::WriteFailed;

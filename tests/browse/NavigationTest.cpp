@@ -1,6 +1,6 @@
+#include "browse/Navigation.h"
 #include "TestSupport.h"
 #include "app/LocaleTexts.h"
-#include "browse/Navigation.h"
 #include "list/ReadNode.h"
 #include "search/ShowSearchResults.h"
 
@@ -51,36 +51,14 @@ protected:
 
     void SetUp() override {
         state.Codec = TextCodec::Create(DefaultEncoding);
-        const auto data = test::Describe(R"(
-root "C:\"
-F top.txt
-D A
-  F a.txt
-  D B
-    D C
-      F c.txt
-    F b.txt
-D Z
-  F z.txt
-)")
-                              .Data();
+        const auto data = test::Describe(test::SampleTree).Data();
         ReadResult read = ReadNode(std::make_unique<BufferBlock>(data), &state.Tree);
         state.Document = std::move(read.Document);
         state.Tree.Attach(*state.Document, "list.dk");
         nav.ShowLoadedList();
     }
 
-    FolderTreeNode* Node(const std::string& path) {
-        FolderTreeNode* node = state.Tree.Root();
-        for (char name : path) {
-            FolderTreeNode* next = nullptr;
-            for (FolderTreeNode* child : node->Children)
-                if (state.Tree.Caption(*child) == std::string(1, name))
-                    next = child;
-            node = next;
-        }
-        return node;
-    }
+    FolderTreeNode* Node(const std::string& path) { return test::TreeNode(state.Tree, path); }
     // A click on a tree node: it becomes selected, then the button is released.
     void ClickTree(FolderTreeNode* node) {
         const bool searchMode = state.Shown.SearchMode;
@@ -103,9 +81,8 @@ D Z
         return rows;
     }
     std::string Shown() const { // the listed folder, by its first entry's parent
-        const ListNode* entry = state.Shown.CurrentEntries.empty()
-                                    ? nullptr
-                                    : state.Shown.CurrentEntries[0];
+        const ListNode* entry =
+            state.Shown.CurrentEntries.empty() ? nullptr : state.Shown.CurrentEntries[0];
         return entry ? std::string(entry->Parent->Record->Name()) : "?";
     }
 };
@@ -260,7 +237,8 @@ protected:
     void ShowResults() {
         SearchState& search = state.Search;
         search.SearchBase = "C:";
-        search.SearchResults = {test::At(*state.Root(), "A/B"), test::At(*state.Root(), "A/B/b.txt")};
+        search.SearchResults = {test::At(*state.Root(), "A/B"),
+                                test::At(*state.Root(), "A/B/b.txt")};
         search.ResultPaths.clear();
         search.ResultPaths.push_back("C:\\A\\B");
         search.ResultPaths.push_back("C:\\A\\B\\b.txt");

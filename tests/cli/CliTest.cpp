@@ -11,16 +11,7 @@ namespace {
 using test::RunDklist;
 using Outcome = test::CliOutcome;
 
-class Cli : public ::testing::Test {
-protected:
-    test::TempDir dir;
-    test::ScopedEnv tmpVar{"TMP", dir.Path().c_str()};
-    std::string list = dir / "home.dk";
-    void Make(const std::string& description) {
-        std::string error;
-        ASSERT_TRUE(test::Describe(description).WriteListFile(list, &error)) << error;
-    }
-};
+using Cli = test::ListFileTest;
 
 TEST_F(Cli, InfoPrintsHeaderRootAndCounts) {
     Make("header \"Диск D\"\nroot \"D:\\Data\"\nD Фото\n  F a.jpg\nF b\nX odd\n");

@@ -7,11 +7,8 @@
 namespace dk::cli {
 namespace {
 
-class ExportCommand : public ::testing::Test {
+class ExportCommand : public test::ListFileTest {
 protected:
-    test::TempDir dir;
-    test::ScopedEnv tmpVar{"TMP", dir.Path().c_str()};
-    std::string list = dir / "home.dk";
     std::string out, err;
 
     int Run(const Arguments& args) {

@@ -9,16 +9,8 @@ namespace {
 
 using Outcome = test::CliOutcome;
 
-class Find : public ::testing::Test {
+class Find : public test::ListFileTest {
 protected:
-    test::TempDir dir;
-    test::ScopedEnv tmpVar{"TMP", dir.Path().c_str()};
-    std::string list = dir / "home.dk";
-
-    void Make(const std::string& description) {
-        std::string error;
-        ASSERT_TRUE(test::Describe(description).WriteListFile(list, &error)) << error;
-    }
     Outcome Run(const Arguments& args) { return test::RunDklist(RunFind, args); }
 };
 

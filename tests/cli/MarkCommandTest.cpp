@@ -14,24 +14,18 @@ Outcome Dklist(int (*command)(CliSession&, const Arguments&), const Arguments& a
     return test::RunDklist(command, args);
 }
 
-class MarkAndComment : public ::testing::Test {
+class MarkAndComment : public test::ListFileTest {
 protected:
-    test::TempDir dir;
-    test::ScopedEnv tmpVar{"TMP", dir.Path().c_str()};
-    std::string list = dir / "home.dk";
     ListContainer container;
     std::unique_ptr<ListDocument> written;
 
     void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(test::Describe("D Фото\n"
-                                   "  F a.jpg\n"
-                                   "  F b.jpg mark=2\n"
-                                   "D Docs\n"
-                                   "  F report.txt comment=old\n"
-                                   "F top\n")
-                        .WriteListFile(list, &error))
-            << error;
+        Make("D Фото\n"
+             "  F a.jpg\n"
+             "  F b.jpg mark=2\n"
+             "D Docs\n"
+             "  F report.txt comment=old\n"
+             "F top\n");
     }
     // The list as it is now on disk.
     ListNode& Written(const std::string& path) {

@@ -4,6 +4,9 @@
 #include "app/LocaleTexts.h"
 #include "cli/Commands.h"
 
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace dk::test {
@@ -28,5 +31,19 @@ inline CliOutcome RunDklist(int (*command)(cli::CliSession&, const cli::Argument
     currentLanguage = language;
     return {status, out.str(), err.str()};
 }
+
+// A list file in a scratch folder that is also the temporary folder, for the
+// dklist commands to work on.
+class ListFileTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScopedEnv tmpVar{"TMP", dir.Path().c_str()};
+    std::string list = dir / "home.dk";
+
+    void Make(const std::string& description) {
+        std::string error;
+        ASSERT_TRUE(Describe(description).WriteListFile(list, &error)) << error;
+    }
+};
 
 } // namespace dk::test

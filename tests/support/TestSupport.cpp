@@ -50,8 +50,12 @@ localeTexts BuiltTexts() {
     return texts;
 }
 
-ScopedLanguage::ScopedLanguage(const char* code) : old_(currentLanguage) { currentLanguage = code; }
-ScopedLanguage::~ScopedLanguage() { currentLanguage = old_; }
+ScopedLanguage::ScopedLanguage(const char* code) : old_(currentLanguage) {
+    currentLanguage = code;
+}
+ScopedLanguage::~ScopedLanguage() {
+    currentLanguage = old_;
+}
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -60,7 +64,8 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string ReadText(const std::string& path) {
@@ -70,14 +75,18 @@ std::string ReadText(const std::string& path) {
     return text.str();
 }
 
-bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+bool FileExists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 const TextCodec& Cp1251() {
     static const auto codec = TextCodec::Create(DefaultEncoding);
     return *codec;
 }
 
-std::string Enc(const std::string& utf8) { return Cp1251().Encode(utf8); }
+std::string Enc(const std::string& utf8) {
+    return Cp1251().Encode(utf8);
+}
 
 std::unique_ptr<ListDocument> Load(const std::vector<std::uint8_t>& data) {
     ReadResult read = ReadNode(std::make_unique<BufferBlock>(data), nullptr);
@@ -85,7 +94,9 @@ std::unique_ptr<ListDocument> Load(const std::vector<std::uint8_t>& data) {
     return std::move(read.Document);
 }
 
-std::unique_ptr<ListDocument> Load(const mkdk::ListBuilder& builder) { return Load(builder.Data()); }
+std::unique_ptr<ListDocument> Load(const mkdk::ListBuilder& builder) {
+    return Load(builder.Data());
+}
 
 mkdk::ListBuilder Describe(const std::string& description) {
     std::string error;
@@ -96,6 +107,30 @@ mkdk::ListBuilder Describe(const std::string& description) {
 
 std::unique_ptr<ListDocument> LoadDescription(const std::string& description) {
     return Load(Describe(description));
+}
+
+const char* const SampleTree = R"(root "C:\"
+F top.txt
+D A
+  F a.txt
+  D B
+    D C
+      F c.txt
+    F b.txt
+D Z
+  F z.txt
+)";
+
+FolderTreeNode* TreeNode(FolderTree& tree, const std::string& letters) {
+    FolderTreeNode* node = tree.Root();
+    for (const char letter : letters) {
+        FolderTreeNode* next = nullptr;
+        for (FolderTreeNode* child : node ? node->Children : std::span<FolderTreeNode*>())
+            if (tree.Caption(*child) == std::string(1, letter))
+                next = child;
+        node = next;
+    }
+    return node;
 }
 
 ListNode* Child(ListNode& node, const std::string& utf8Name) {

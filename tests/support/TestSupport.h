@@ -4,6 +4,7 @@
 // in code with the mkdk library.
 #include "ListBuilder.h"
 #include "app/LocaleTexts.h"
+#include "browse/FolderTree.h"
 #include "list/ListDocument.h"
 #include "list/TextCodec.h"
 
@@ -74,6 +75,14 @@ std::unique_ptr<ListDocument> Load(const mkdk::ListBuilder& builder);
 // a bad description.
 std::unique_ptr<ListDocument> LoadDescription(const std::string& description);
 mkdk::ListBuilder Describe(const std::string& description);
+
+// A small tree the navigation and window tests walk:
+// top.txt, A (a.txt, B (C (c.txt), b.txt)), Z (z.txt), below the root "C:\".
+extern const char* const SampleTree;
+
+// The folder-tree node named by one letter per level below the root ("AB"
+// is B inside A), or null.
+FolderTreeNode* TreeNode(FolderTree& tree, const std::string& letters);
 
 // The child of `node` with this name (list bytes, UTF-8 source), or null.
 ListNode* Child(ListNode& node, const std::string& utf8Name);

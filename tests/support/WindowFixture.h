@@ -20,18 +20,6 @@
 
 namespace dk::test {
 
-inline constexpr const char* Sample = R"(root "C:\"
-F top.txt
-D A
-  F a.txt
-  D B
-    D C
-      F c.txt
-    F b.txt
-D Z
-  F z.txt
-)";
-
 class WindowTest : public ::testing::Test {
 protected:
     test::TempDir dir;
@@ -39,7 +27,7 @@ protected:
     test::FakePrompts prompts;
     std::unique_ptr<TInfoFileForm> form;
 
-    std::string MakeList(const std::string& name, const std::string& description = Sample) {
+    std::string MakeList(const std::string& name, const std::string& description = SampleTree) {
         const std::string path = dir / name;
         std::string error;
         EXPECT_TRUE(test::Describe(description).WriteListFile(path, &error)) << error;
@@ -57,17 +45,7 @@ protected:
         currentLanguage = "rus";
     }
 
-    FolderTreeNode* Node(const std::string& path) {
-        FolderTreeNode* node = form->State.Tree.Root();
-        for (char name : path) {
-            FolderTreeNode* next = nullptr;
-            for (FolderTreeNode* child : node->Children)
-                if (form->State.Tree.Caption(*child) == std::string(1, name))
-                    next = child;
-            node = next;
-        }
-        return node;
-    }
+    FolderTreeNode* Node(const std::string& path) { return TreeNode(form->State.Tree, path); }
     void ClickTree(FolderTreeNode* node) {
         const QModelIndex index = form->TreeModel().IndexOf(node);
         form->tvTreeOfFile->scrollTo(index);
@@ -97,9 +75,7 @@ protected:
         std::sort(rows.begin(), rows.end());
         return rows;
     }
-    QString SelectedTreeCaption() {
-        return form->tvTreeOfFile->currentIndex().data().toString();
-    }
+    QString SelectedTreeCaption() { return form->tvTreeOfFile->currentIndex().data().toString(); }
 };
 
 // Runs `answer` on the modal dialog that the next step opens, once it is up.
